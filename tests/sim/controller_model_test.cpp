@@ -1,0 +1,61 @@
+#include <QTest>
+
+#include "link/frame_codec.h"
+#include "sim/controller_model.h"
+#include "sim/frame_assembler.h"
+
+using namespace vor;
+using namespace vor::sim;
+
+class ControllerModelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void answers_data() {
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("reply");
+    QTest::newRow("ping") << "A5A500B6"
+                          << "55A50FF7";
+    QTest::newRow("date and OTK") << "A5A511210084"
+                                  << "55A52D140B1E0597";
+    QTest::newRow("model and version") << "A5A511200085"
+                                       << "55A52D02010102D3";
+    QTest::newRow("parameter 2 and 3") << "A5A5110202A1"
+                                       << "55A51E0500E3";
+    QTest::newRow("unknown command")
+        << BytesToHex(BuildFrame(0x7E, ControllerModel::kAddress, QByteArray(1, 0))) << "55A50FF7";
+    QTest::newRow("bad checksum") << "A5A5110202A2"
+                                  << "";
+    QTest::newRow("other address")
+        << BytesToHex(BuildFrame(0x02, "\x11\x22", QByteArray(1, 2))) << "";
+  }
+  void answers() {
+    QFETCH(QString, request);
+    QFETCH(QString, reply);
+    ControllerModel model;
+    QCOMPARE(BytesToHex(model.Answer(QByteArray::fromHex(request.toLatin1()))), reply);
+  }
+
+  void parameterReadAtTheEndsOfMemory() {
+    ControllerModel model;
+    model.SetParameter(63, 0x44);
+    model.SetParameter(64, 0x99);  // outside the memory: ignored
+    const QByteArray reply =
+        model.Answer(BuildFrame(0x02, ControllerModel::kAddress, QByteArray(1, 63)));
+    QCOMPARE(BytesToHex(reply.mid(3, 2)), QStringLiteral("4400"));
+  }
+
+  void assemblerFindsFramesInNoise() {
+    FrameAssembler assembler;
+    QByteArray frame;
+    QList<QByteArray> frames;
+    for (char c : QByteArray::fromHex("3C91A5A500B6A5A5110202A1"))
+      if (assembler.Push(quint8(c), frame)) frames.append(frame);
+    QCOMPARE(frames, QList<QByteArray>(
+                         {QByteArray::fromHex("A5A500B6"), QByteArray::fromHex("A5A5110202A1")}));
+    QVERIFY(!assembler.InFrame());
+  }
+};
+
+QTEST_APPLESS_MAIN(ControllerModelTest)
+#include "controller_model_test.moc"
