@@ -52,6 +52,10 @@ void ControllerModel::InstallParameters() {
 
 QByteArray ControllerModel::Answer(const QByteArray& frame) {
   if (frame.size() < 4 || !frame.startsWith(kAddress) || !ChecksumHolds(frame)) return {};
+  {
+    std::lock_guard lock(mutex_);
+    received_.append(frame);
+  }
   if (frame == kPingFrame) return kPingAnswer;
   if (frame.size() < 5) return {};
   const quint8 command = quint8(frame.at(3));
@@ -78,6 +82,15 @@ quint8 ControllerModel::Parameter(int number) const {
 void ControllerModel::SetParameter(int number, quint8 value) {
   std::lock_guard lock(mutex_);
   if (number >= 1 && number <= kParameterCount) parameters_[number] = value;
+}
+
+}  // namespace vor::sim
+
+namespace vor::sim {
+
+QList<QByteArray> ControllerModel::ReceivedFrames() const {
+  std::lock_guard lock(mutex_);
+  return received_;
 }
 
 }  // namespace vor::sim

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <array>
 #include <functional>
 #include <map>
@@ -34,6 +35,8 @@ class ControllerModel {
   quint8 Parameter(int number) const;
   void SetParameter(int number, quint8 value);
   const Identity& identity() const { return identity_; }
+  // Every frame answered, in order (requests and pings).
+  QList<QByteArray> ReceivedFrames() const;
 
   static const QByteArray kAddress;
 
@@ -45,6 +48,7 @@ class ControllerModel {
   mutable std::recursive_mutex mutex_;
   std::array<quint8, kParameterCount + 2> parameters_{};  // 1-63; 0 and 64 read as 0
   std::map<quint8, Handler> handlers_;
+  QList<QByteArray> received_;
 };
 
 }  // namespace vor::sim

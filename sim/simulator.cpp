@@ -9,9 +9,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// A sync-type-2 controller pauses between sync frames and after answering.
-constexpr auto kSyncFrameGap = Simulator::kByteTime * 10;
-constexpr auto kQuietAfterRequest = milliseconds(20);
 // A request whose bytes stop coming is dropped.
 constexpr auto kFrameAbandon = milliseconds(100);
 
@@ -30,13 +27,15 @@ QByteArray Simulator::SyncFrame(quint8 counter) {
 bool Simulator::IdleDue(Clock::time_point now) const {
   if (behaviour_.syncType != 1 && behaviour_.syncType != 2) return false;
   if (assembler_.InFrame()) return false;
-  const auto quiet = behaviour_.syncType == 2 ? kQuietAfterRequest : Clock::duration::zero();
+  const auto quiet =
+      behaviour_.syncType == 2 ? behaviour_.quietAfterRequest : Clock::duration::zero();
   return now >= nextIdleAt_ && now >= lastActivity_ + quiet;
 }
 
 void Simulator::Run(const std::atomic<bool>& stop) {
   quint8 buffer[256];
   nextIdleAt_ = Clock::now();
+  lastActivity_ = nextIdleAt_ - behaviour_.quietAfterRequest;
   while (!stop && !gone_) {
     auto deadline = Clock::now() + milliseconds(20);
     if (behaviour_.syncType == 1 || behaviour_.syncType == 2)
@@ -64,7 +63,7 @@ void Simulator::SendIdleByte() {
   nextIdleAt_ += kByteTime;
   if (idlePosition_ == idleFrame_.size()) {
     idlePosition_ = 0;
-    nextIdleAt_ += kSyncFrameGap;
+    nextIdleAt_ += behaviour_.syncFrameGap;
   }
 }
 

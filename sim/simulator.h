@@ -14,6 +14,9 @@ struct LineBehaviour {
   int syncType = 0;                       // 0 silent, 1 idle F0, 2 repeated sync frame
   bool paced = false;                     // echo and replies at the real byte time, not at once
   std::chrono::milliseconds lateBy{800};  // how late a late reply comes
+  // A sync-type-2 controller pauses between sync frames and after answering.
+  std::chrono::nanoseconds syncFrameGap{11'000'000'000LL / 9600 * 10};
+  std::chrono::nanoseconds quietAfterRequest{20'000'000};
 };
 
 // Serves the controller on one line: echo, reply, idle pacing and injected faults.
