@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "sim/console.h"
 #include "sim/simulator.h"
 
 using namespace vor::sim;
@@ -104,13 +105,16 @@ int main(int argc, char** argv) {
   ControllerModel model(identity);
   std::atomic<bool> stop{false};
   // Standard input closing ends the simulator, so a parent that dies takes it along.
-  std::thread console([&stop] {
+  Console console(model, faults);
+  std::thread reader([&stop, &console] {
     std::string line;
     while (std::getline(std::cin, line)) {
+      const QString error = console.Execute(QString::fromStdString(line));
+      if (!error.isEmpty()) std::fprintf(stderr, "vor-sim: %s\n", qPrintable(error));
     }
     stop = true;
   });
-  console.detach();
+  reader.detach();
 
   Simulator simulator(*port, model, faults, behaviour);
   simulator.Run(stop);

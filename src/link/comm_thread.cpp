@@ -242,21 +242,22 @@ void TCommThread::WaitForSyncFrame() {
   if (Usable() && host_.StateText() == state::kNotAnswering) OnUi([this] { ControllerPresent(); });
 }
 
+// UI thread: the lowest pending request becomes the current one.
+void TCommThread::PickNext() {
+  currentSlot_ = table_ ? table_->PickNext(currentFrame_) : -1;
+  pending_ = table_ ? table_->PendingCount() : 0;
+}
+
 void TCommThread::RunTransactions() {
-  for (;;) {
-    if (Stopping() || !Usable() || pending_ == 0) return;
-    int slot = -1;
-    OnUi([&] {
-      slot = table_->PickNext(currentFrame_);
-      currentSlot_ = slot;
-      pending_ = table_->PendingCount();
-    });
-    if (slot < 0) return;
+  if (pending_ == 0) return;  // nothing waits: spare the hand-over
+  OnUi([this] { PickNext(); });
+  while (currentSlot_ >= 0) {
+    if (Stopping() || !Usable()) return;
     QMetaObject::invokeMethod(this, [this] {
       if (watchdog_) watchdog_->start();
     });
     const Check failed = Transact();
-    if (failed == Check::None) continue;
+    if (failed == Check::None) continue;  // the next one was picked with the reply's hand-over
     lastError_ = int(failed);
     if (!Usable()) return;  // the line is gone: the connection ends
     RecoverFromError();
@@ -299,7 +300,7 @@ TCommThread::Check TCommThread::Transact() {
   AppendReplyText(BufferToHex(reply + 3, payload));
   OnUi([this] {
     host_.Decode(*this);
-    pending_ = table_ ? table_->PendingCount() : 0;
+    PickNext();  // requests that wait follow at once
   });
   return Check::None;
 }

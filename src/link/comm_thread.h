@@ -72,6 +72,7 @@ class TCommThread : public QThread {
   void WaitForIdleByte();
   void WaitForSyncFrame();
   bool ReadUntil55();
+  void PickNext();
   void RunTransactions();
   Check Transact();
   Check ReadEcho();
@@ -91,7 +92,7 @@ class TCommThread : public QThread {
   // UI thread only (or the worker while the UI thread waits for it).
   std::unique_ptr<RequestTable> table_;
   QTimer* watchdog_ = nullptr;
-  int currentSlot_ = -1;
+  std::atomic<int> currentSlot_{-1};
   QByteArray currentFrame_;
   quint8 receive_[1000] = {};
   quint8 send_[1000] = {};

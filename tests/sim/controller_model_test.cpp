@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "link/frame_codec.h"
+#include "sim/console.h"
 #include "sim/controller_model.h"
 #include "sim/frame_assembler.h"
 
@@ -43,6 +44,37 @@ class ControllerModelTest : public QObject {
     const QByteArray reply =
         model.Answer(BuildFrame(0x02, ControllerModel::kAddress, QByteArray(1, 63)));
     QCOMPARE(BytesToHex(reply.mid(3, 2)), QStringLiteral("4400"));
+  }
+
+  void consoleCommands_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("parameter7");
+    QTest::newRow("decimal") << "param 7 12" << true << 12;
+    QTest::newRow("hex") << "param 7 0xA5" << true << 0xA5;
+    QTest::newRow("number out of range") << "param 64 1" << false << 1;
+    QTest::newRow("value out of range") << "param 7 256" << false << 1;
+    QTest::newRow("unknown") << "reboot" << false << 1;
+    QTest::newRow("empty") << "   " << true << 1;
+  }
+  void consoleCommands() {
+    QFETCH(QString, line);
+    QFETCH(bool, ok);
+    QFETCH(int, parameter7);
+    ControllerModel model;
+    FaultPlan faults;
+    model.SetParameter(7, 1);
+    QCOMPARE(Console(model, faults).Execute(line).isEmpty(), ok);
+    QCOMPARE(int(model.Parameter(7)), parameter7);
+  }
+
+  void consoleFaultAppliesToTheNextRequest() {
+    ControllerModel model;
+    FaultPlan faults;
+    QVERIFY(Console(model, faults).Execute("fault short").isEmpty());
+    QCOMPARE(faults.Next(), Fault::Short);
+    QCOMPARE(faults.Next(), Fault::None);
+    QVERIFY(!Console(model, faults).Execute("fault melt").isEmpty());
   }
 
   void assemblerFindsFramesInNoise() {
