@@ -1,0 +1,19 @@
+#include "keys/users_reader.h"
+
+namespace vor::keys {
+
+std::optional<int> KeyNumberValue(const QString& text) {
+  bool ok = false;
+  const int value = text.toInt(&ok, 10);
+  if (!ok) return std::nullopt;
+  return value;
+}
+
+int RowOfKey(const UsersReader& users, int keyNumber) {
+  const QString text = QString::number(keyNumber);
+  for (int row = 0; row < users.Count(); ++row)
+    if (users.KeyNumberText(row) == text) return row;
+  return -1;
+}
+
+}  // namespace vor::keys
