@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "keys/problem_message.h"
 #include "keys/title_strip.h"
+#include "ui/message_forms.h"
 
 namespace vor::keys {
 
@@ -96,8 +96,8 @@ void TForm2::Confirm() {
   }
   addedRow_ = users_.Add(keyNumber, Edit1->text());
   if (addedRow_ < 0)
-    ShowProblem(messages_, "Вече има Въведен Потребите с Ключ Номер:" + QString::number(keyNumber),
-                this);
+    ui::ShowProblem(messages_,
+                    "Вече има Въведен Потребите с Ключ Номер:" + QString::number(keyNumber), this);
   accept();
 }
 

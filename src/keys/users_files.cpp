@@ -3,23 +3,24 @@
 #include <QDir>
 #include <QFile>
 
-#include "keys/problem_message.h"
 #include "keys/users_csv_format.h"
 #include "keys/users_lst_format.h"
 #include "settings/cp1251_text.h"
+#include "ui/message_forms.h"
 
 namespace vor::keys {
 namespace {
 
 void ReportUnreadable(const QString& path, ui::Messages& messages, QWidget* owner) {
-  ShowProblem(messages, "Файлът не може да бъде прочетен:\n\r" + QDir::toNativeSeparators(path),
-              owner);
+  ui::ShowProblem(messages, "Файлът не може да бъде прочетен:\n\r" + QDir::toNativeSeparators(path),
+                  owner);
 }
 
 void ReportUnwritten(const QString& path, const QString& error, ui::Messages& messages,
                      QWidget* owner) {
-  ShowProblem(messages,
-              "Файлът не е записан:\n\r" + QDir::toNativeSeparators(path) + "\n\r" + error, owner);
+  ui::ShowProblem(messages,
+                  "Файлът не е записан:\n\r" + QDir::toNativeSeparators(path) + "\n\r" + error,
+                  owner);
 }
 
 }  // namespace
@@ -33,7 +34,7 @@ void LoadUsersAtStart(UsersList& users, const QString& folder, ui::Messages& mes
 void LoadUsersLst(UsersList& users, const QString& path, ui::Messages& messages, QWidget* owner) {
   QFile file(path);
   if (!file.exists()) {
-    ShowProblem(messages, "Нямате Създаден Фаил с Потребителите!", owner);
+    ui::ShowProblem(messages, "Нямате Създаден Фаил с Потребителите!", owner);
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {
@@ -43,8 +44,8 @@ void LoadUsersLst(UsersList& users, const QString& path, ui::Messages& messages,
   const UsersLstContent content = DecodeUsersLst(file.readAll());
   users.SetRows(content.rows);
   users.ResetSortStates();
-  if (content.fault == UsersLstContent::KeyLine) ShowProblem(messages, "Грешен Файл1!", owner);
-  if (content.fault == UsersLstContent::NameLine) ShowProblem(messages, "Грешен Файл2!", owner);
+  if (content.fault == UsersLstContent::KeyLine) ui::ShowProblem(messages, "Грешен Файл1!", owner);
+  if (content.fault == UsersLstContent::NameLine) ui::ShowProblem(messages, "Грешен Файл2!", owner);
 }
 
 void SaveUsersLst(const UsersList& users, const QString& path, ui::Messages& messages,

@@ -9,9 +9,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "keys/problem_message.h"
 #include "keys/title_strip.h"
 #include "keys/users_files.h"
+#include "ui/message_forms.h"
 
 namespace vor::keys {
 namespace {
@@ -113,11 +113,11 @@ void TForm24::SelectRow(int row) {
 
 void TForm24::ReportBadKey(int row) {
   SelectRow(row);
-  ShowProblem(messages_,
-              QString("Ключ Номер \"%1\" на ред %2 не е цяло число!")
-                  .arg(users_.KeyNumberText(row))
-                  .arg(row + 1),
-              this);
+  ui::ShowProblem(messages_,
+                  QString("Ключ Номер \"%1\" на ред %2 не е цяло число!")
+                      .arg(users_.KeyNumberText(row))
+                      .arg(row + 1),
+                  this);
 }
 
 void TForm24::AddUser() {
@@ -138,8 +138,7 @@ void TForm24::EditUser() {
 void TForm24::DeleteUser() {
   const int row = CurrentRow();
   const QString question = "Желате ли Потребител:" + users_.Name(row) + "\r\n" + " да бъде изтрит?";
-  if (messages_.Execute(ui::Question, "Да", "Отказ", "-Потвърждение-", question, 1, this) == 1)
-    users_.Remove(row);
+  if (ui::AskQuestion(messages_, question, this)) users_.Remove(row);
 }
 
 void TForm24::ClearAll() {
