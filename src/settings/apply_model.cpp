@@ -1,6 +1,7 @@
 #include "settings/application_settings.h"
 #include "settings/key_positions.h"
 #include "settings/model_recognition.h"
+#include "settings/number_text.h"
 #include "settings/settings_views.h"
 #include "ui/message_forms.h"
 
@@ -31,13 +32,6 @@ QStringList FunctionNames(const CatalogueTable& functions, const QString& name) 
     if (functions.Cell(r, column - 1) == QLatin1String("PF"))
       names.append(functions.Cell(r, column));
   return names;
-}
-
-// A capacity or key size that is no number falls back to the "Default Profile" value.
-int NumberOr(const QString& text, int fallback) {
-  bool ok = false;
-  const int value = text.trimmed().toInt(&ok);
-  return ok ? value : fallback;
 }
 
 }  // namespace
@@ -73,13 +67,14 @@ void TApplicationSettings::ApplyModel(const QString& text, const CatalogueTable&
                         kDownloadHint,
                     views_.serviceMenu);
 
+  // A capacity or key size that is no number falls back to the "Default Profile" value.
   TProfiles defaults;
   defaults.SetDefaults();
   SyncName = cell(kModelSync);
   ModelText = model;
-  KeyLength = NumberOr(cell(kModelKeySize), defaults.KeyLength);
+  KeyLength = NumberFromText(cell(kModelKeySize)).value_or(defaults.KeyLength);
   Timer = cell(kModelClock) == kYes;
-  KeysMax = NumberOr(cell(kModelKeysMax), defaults.KeysMax);
+  KeysMax = NumberFromText(cell(kModelKeysMax)).value_or(defaults.KeysMax);
   UsedKeys = -1;
   PFTableName = cell(kModelPfTable);
 

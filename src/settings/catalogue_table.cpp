@@ -34,10 +34,6 @@ void CatalogueTable::SetColumnCount(int columns) {
     if (cells.size() > columns_) cells.resize(columns_);
 }
 
-void CatalogueTable::RemoveRow(int row) {
-  if (row >= 0 && row < RowCount()) rows_.removeAt(row);
-}
-
 int CatalogueTable::FindColumn(const QString& header) const {
   for (int c = 1; c < columns_; ++c)
     if (Cell(0, c).compare(header, Qt::CaseInsensitive) == 0) return c;

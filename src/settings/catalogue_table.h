@@ -26,7 +26,6 @@ class CatalogueTable {
   // Rows are added empty or cut at the end.
   void SetRowCount(int rows);
   void SetColumnCount(int columns);
-  void RemoveRow(int row);
 
   // First column after the label column whose header equals `header` regardless of case; -1 none.
   int FindColumn(const QString& header) const;

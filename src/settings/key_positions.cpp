@@ -1,16 +1,12 @@
 #include "settings/key_positions.h"
 
+#include "settings/number_text.h"
+
 namespace vor {
 namespace {
 
 QString SinglePosition(int keys) {
   return QStringLiteral("Поз.1 -   %1  кл.").arg(keys);
-}
-
-int NumberOrZero(const QString& text) {
-  bool ok = false;
-  const int value = text.trimmed().toInt(&ok);
-  return ok ? value : 0;
 }
 
 }  // namespace
@@ -36,8 +32,8 @@ QStringList KeyPositionTextsFromScheme(const QStringList& cells) {
   for (const QString& cell : cells) {
     if (cell.isEmpty()) continue;
     const qsizetype slash = cell.indexOf(QLatin1Char('/'));
-    const int keys = slash < 0 ? 0 : NumberOrZero(cell.left(slash));
-    const int records = NumberOrZero(slash < 0 ? cell : cell.mid(slash + 1));
+    const int keys = slash < 0 ? 0 : NumberFromText(cell.left(slash)).value_or(0);
+    const int records = NumberFromText(slash < 0 ? cell : cell.mid(slash + 1)).value_or(0);
     const QString text = QStringLiteral("Поз.%1 - %2 кл. (%3 памет)")
                              .arg(texts.size() + 1, 2)
                              .arg(keys, 3)

@@ -1,5 +1,6 @@
 #include "settings/profiles.h"
 
+#include "settings/number_text.h"
 #include "settings/settings_store.h"
 
 namespace vor {
@@ -8,9 +9,7 @@ namespace {
 const QString kByteSuffix = QStringLiteral(" byte");
 
 void TakeNumber(const QString& text, int& field) {
-  bool ok = false;
-  const int value = text.trimmed().toInt(&ok);
-  if (ok) field = value;
+  if (const std::optional<int> value = NumberFromText(text)) field = *value;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "settings/number_text.h"
+
 namespace vor {
 
 QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
@@ -55,9 +57,7 @@ std::unique_ptr<SettingsStore> OpenSettingsStore() {
 }
 
 int ReadInteger(const SettingsStore& store, const QString& key, const QString& name, int fallback) {
-  bool ok = false;
-  const int value = store.Value(key, name).value_or(QString()).trimmed().toInt(&ok);
-  return ok ? value : fallback;
+  return NumberFromText(store.Value(key, name).value_or(QString())).value_or(fallback);
 }
 
 bool ReadBool(const SettingsStore& store, const QString& key, const QString& name, bool fallback) {
