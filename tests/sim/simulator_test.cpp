@@ -160,9 +160,9 @@ class SimulatorTest : public QObject {
       QVERIFY(n > 0);
       got.append(reinterpret_cast<char*>(buffer), n);
     }
-    // 12 bytes, the first at once: 11 byte times of 1.146 ms.
+    // 12 bytes, the first at once: 11 byte times of 1.146 ms, plus scheduling delay.
     const double ms = clock.nsecsElapsed() / 1e6;
-    QVERIFY2(ms > 12.0 && ms < 15.0, qPrintable(QString::number(ms)));
+    QVERIFY2(ms > 12.0 && ms < 25.0, qPrintable(QString::number(ms)));
   }
 };
 
