@@ -79,6 +79,10 @@ void TCommThread::Wake() {
   wake_.notify_all();
 }
 
+PageAction TCommThread::ActionOf(int slot) const {
+  return table_ && slot >= 0 && slot < RequestTable::kSlots ? table_->ActionOf(slot) : PageAction();
+}
+
 QString TCommThread::ReplyText() const {
   std::lock_guard lock(replyMutex_);
   return replyText_;

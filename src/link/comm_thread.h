@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "link/connection_host.h"
+#include "link/dispatcher.h"
 #include "link/request_table.h"
 #include "link/serial_line.h"
 #include "link/sync_detection.h"
@@ -25,7 +26,7 @@ struct EngineTimings {
 // The serial worker: one transaction at a time on one line, for one connection.
 // Everything that touches the table, a window or the settings runs on the UI thread
 // while the worker waits.
-class TCommThread : public QThread {
+class TCommThread : public QThread, public CurrentTransaction {
   Q_OBJECT
 
  public:
@@ -35,7 +36,7 @@ class TCommThread : public QThread {
 
   // UI thread.
   int Enqueue(const QByteArray& address, const QByteArray& data, PageAction action, quint8 command);
-  void FreeSlot(int slot);
+  void FreeSlot(int slot) override;
   void RequestPing();
   // Asks the worker to stop; it closes the link itself.
   void Terminate();
@@ -43,9 +44,10 @@ class TCommThread : public QThread {
   void Wake();
 
   QString AddressText() const { return addressText_; }
-  QString ReplyText() const;
-  int CurrentSlot() const { return currentSlot_; }
-  QByteArray CurrentFrame() const { return currentFrame_; }
+  QString ReplyText() const override;
+  int CurrentSlot() const override { return currentSlot_; }
+  QByteArray CurrentFrame() const override { return currentFrame_; }
+  PageAction ActionOf(int slot) const override;
   const RequestTable* Table() const { return table_.get(); }
   bool ModelChecked() const { return modelChecked_; }
   void SetModelChecked(bool checked) { modelChecked_ = checked; }
