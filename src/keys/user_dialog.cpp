@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "keys/title_strip.h"
+#include "settings/number_text.h"
 #include "ui/message_forms.h"
 
 namespace vor::keys {
@@ -67,7 +68,7 @@ int TForm2::AddUser() {
 
 void TForm2::EditUser(int row) {
   editedRow_ = row;
-  Run("Редеактиране на Потребител", *KeyNumberValue(users_.KeyNumberText(row)), users_.Name(row));
+  Run("Редеактиране на Потребител", *NumberFromText(users_.KeyNumberText(row)), users_.Name(row));
 }
 
 void TForm2::Run(const QString& heading, int keyNumber, const QString& name) {

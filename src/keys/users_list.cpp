@@ -3,6 +3,8 @@
 #include <QCollator>
 #include <algorithm>
 
+#include "settings/number_text.h"
+
 namespace vor::keys {
 
 UsersList::UsersList(QObject* parent) : QAbstractTableModel(parent) {}
@@ -97,7 +99,7 @@ void UsersList::Remove(int row) {
 int UsersList::BadKeyRow() const {
   if (IsEmpty()) return -1;
   for (int row = 0; row < Count(); ++row)
-    if (!KeyNumberValue(rows_[row].keyNumber)) return row;
+    if (!NumberFromText(rows_[row].keyNumber)) return row;
   return -1;
 }
 
@@ -116,7 +118,7 @@ bool UsersList::Sort(Column column) {
   };
   QList<Entry> entries;
   for (int i = 0; i < Count(); ++i) {
-    const int keyNumber = *KeyNumberValue(rows_[i].keyNumber);
+    const int keyNumber = *NumberFromText(rows_[i].keyNumber);
     // Three digits at least, so key numbers up to 999 sort by value.
     const QString text =
         column == NameColumn ? rows_[i].name : QString::asprintf("%.3d", keyNumber);

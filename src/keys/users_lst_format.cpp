@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "keys/users_reader.h"
 #include "settings/cp1251_text.h"
+#include "settings/number_text.h"
 
 namespace vor::keys {
 namespace {
@@ -54,7 +54,7 @@ UsersLstContent DecodeUsersLst(const QByteArray& bytes) {
     UserRow& row = content.rows.emplace_back();
     row.number = QString::number(content.rows.size() - 1);
     const std::optional<QString> keyNumber = CheckedText(lines[i].toLatin1());
-    if (!keyNumber || !KeyNumberValue(*keyNumber)) {
+    if (!keyNumber || !NumberFromText(*keyNumber)) {
       content.fault = UsersLstContent::KeyLine;
       break;
     }

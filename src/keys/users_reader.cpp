@@ -2,13 +2,6 @@
 
 namespace vor::keys {
 
-std::optional<int> KeyNumberValue(const QString& text) {
-  bool ok = false;
-  const int value = text.toInt(&ok, 10);
-  if (!ok) return std::nullopt;
-  return value;
-}
-
 int RowOfKey(const UsersReader& users, int keyNumber) {
   const QString text = QString::number(keyNumber);
   for (int row = 0; row < users.Count(); ++row)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 namespace vor::keys {
 
@@ -14,9 +13,6 @@ class UsersReader {
   virtual QString KeyNumberText(int row) const = 0;
   virtual QString Name(int row) const = 0;
 };
-
-// A key-number cell read as a whole number; nothing when it is not one.
-std::optional<int> KeyNumberValue(const QString& text);
 
 // The first row whose key-number cell is exactly the decimal text of `keyNumber`, or -1.
 int RowOfKey(const UsersReader& users, int keyNumber);

@@ -11,6 +11,7 @@
 
 #include "keys/title_strip.h"
 #include "keys/users_files.h"
+#include "settings/number_text.h"
 #include "ui/message_forms.h"
 
 namespace vor::keys {
@@ -128,7 +129,7 @@ void TForm24::AddUser() {
 void TForm24::EditUser() {
   if (users_.IsEmpty()) return;
   const int row = CurrentRow();
-  if (!KeyNumberValue(users_.KeyNumberText(row))) {
+  if (!NumberFromText(users_.KeyNumberText(row))) {
     ReportBadKey(row);
     return;
   }
