@@ -90,7 +90,10 @@ namespace vor::sim {
 
 QList<QByteArray> ControllerModel::ReceivedFrames() const {
   std::lock_guard lock(mutex_);
-  return received_;
+  // A list of its own: sharing would let the next append resize it under the reader.
+  QList<QByteArray> copy;
+  for (const QByteArray& frame : received_) copy.append(frame);
+  return copy;
 }
 
 }  // namespace vor::sim

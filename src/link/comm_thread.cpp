@@ -128,11 +128,25 @@ void TCommThread::CloseLink() {
 
 // ---- worker thread ------------------------------------------------------------------------
 
+// The step is handed over under our own lock, not through a blocking queued call, so that
+// the hand-over is plain to see for the thread checker as well.
 void TCommThread::OnUi(const std::function<void()>& step) {
-  if (QThread::currentThread() == thread())
+  if (QThread::currentThread() == thread()) {
     step();
-  else
-    QMetaObject::invokeMethod(this, step, Qt::BlockingQueuedConnection);
+    return;
+  }
+  std::unique_lock lock(handOverMutex_);
+  handOverStep_ = &step;
+  QMetaObject::invokeMethod(this, "RunHandedOverStep", Qt::QueuedConnection);
+  handOverDone_.wait(lock, [this] { return handOverStep_ == nullptr; });
+}
+
+void TCommThread::RunHandedOverStep() {
+  std::lock_guard lock(handOverMutex_);
+  if (!handOverStep_) return;
+  (*handOverStep_)();
+  handOverStep_ = nullptr;
+  handOverDone_.notify_all();
 }
 
 ReadResult TCommThread::Read(int count) {
@@ -250,6 +264,7 @@ void TCommThread::WaitForSyncFrame() {
 void TCommThread::PickNext() {
   currentSlot_ = table_ ? table_->PickNext(currentFrame_) : -1;
   pending_ = table_ ? table_->PendingCount() : 0;
+  if (currentSlot_ >= 0 && watchdog_) watchdog_->start();  // a request goes out: no ping for 10 s
 }
 
 void TCommThread::RunTransactions() {
@@ -257,9 +272,6 @@ void TCommThread::RunTransactions() {
   OnUi([this] { PickNext(); });
   while (currentSlot_ >= 0) {
     if (Stopping() || !Usable()) return;
-    QMetaObject::invokeMethod(this, [this] {
-      if (watchdog_) watchdog_->start();
-    });
     const Check failed = Transact();
     if (failed == Check::None) continue;  // the next one was picked with the reply's hand-over
     lastError_ = int(failed);

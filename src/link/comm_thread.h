@@ -58,6 +58,9 @@ class TCommThread : public QThread, public CurrentTransaction {
  protected:
   void run() override;
 
+ private slots:
+  void RunHandedOverStep();
+
  private:
   enum class Check { None = 0, Echo = 1, EchoRest = 2, Header = 3, Payload = 4 };
 
@@ -108,6 +111,9 @@ class TCommThread : public QThread, public CurrentTransaction {
   std::atomic<bool> lineLost_{false};
   std::atomic<int> pending_{0};
   std::atomic<int> lastError_{0};
+  std::mutex handOverMutex_;
+  std::condition_variable handOverDone_;
+  const std::function<void()>* handOverStep_ = nullptr;
   std::mutex wakeMutex_;
   std::condition_variable wake_;
 };
