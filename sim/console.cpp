@@ -18,6 +18,7 @@ QString Console::Help() {
   return QStringLiteral(
       "Commands on standard input, one a line:\n"
       "  param N V    set parameter N (1-63) to V (0-255; 0x.. for hex)\n"
+      "  problems W   set the problems-and-reminders word to W (0-0xFFFF)\n"
       "  fault KIND   the next request misbehaves as KIND\n");
 }
 
@@ -31,6 +32,12 @@ QString Console::Execute(const QString& line) {
       return "parameter number out of range";
     if (!ParseNumber(words[2], value) || value < 0 || value > 255) return "value out of range";
     model_.SetParameter(number, quint8(value));
+    return {};
+  }
+  if (command == "problems" && words.size() == 2) {
+    int word = 0;
+    if (!ParseNumber(words[1], word) || word < 0 || word > 0xFFFF) return "word out of range";
+    model_.SetProblems(quint16(word));
     return {};
   }
   if (command == "fault" && words.size() == 2) {

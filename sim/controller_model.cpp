@@ -8,10 +8,12 @@ const QByteArray ControllerModel::kAddress = QByteArray::fromHex("A5A5");
 
 namespace {
 
-// Plausible factory values: door-open time, alarm times, counters, dates and flags.
+// Plausible factory values. The operating parameters are the usual installation: 64 key
+// positions, door open at most 60 s (units of 5 s), buzzer 10 s, unlock button on, relock
+// after 60 s, the common events recorded.
 constexpr std::pair<int, quint8> kDefaultParameters[] = {
-    {1, 2},     {2, 0x05},  {3, 0x00},  {4, 0x00},  {7, 1},     {8, 30},    {9, 10},    {10, 0x01},
-    {12, 5},    {13, 3},    {16, 0x00}, {17, 0x64}, {18, 0x00}, {19, 0x32}, {21, 12},   {23, 0},
+    {1, 2},     {2, 0x05},  {3, 0x00},  {4, 0x00},  {7, 12},    {8, 10},    {9, 0xA5},  {10, 60},
+    {12, 0xFF}, {13, 0x3F}, {16, 0x00}, {17, 0x64}, {18, 0x00}, {19, 0x32}, {21, 12},   {23, 0},
     {24, 0x27}, {25, 0x10}, {27, 6},    {29, 0x00}, {30, 0x12}, {31, 0x34}, {32, 0x00}, {33, 0x02},
     {34, 0x9A}, {35, 24},   {36, 3},    {37, 15},   {38, 24},   {39, 6},    {40, 1},    {41, 24},
     {42, 9},    {43, 14},   {44, 0x00}, {45, 0x1E}, {47, 0x00}, {48, 0x0A}, {55, 1},    {56, 0},
@@ -23,6 +25,7 @@ ControllerModel::ControllerModel(const Identity& identity) : identity_(identity)
   for (const auto& [number, value] : kDefaultParameters) parameters_[number] = value;
   InstallIdentity();
   InstallParameters();
+  InstallProblems();
 }
 
 void ControllerModel::InstallIdentity() {
@@ -46,6 +49,28 @@ void ControllerModel::InstallParameters() {
     const int n = data.isEmpty() ? 0 : quint8(data.at(0));
     QByteArray payload;
     payload.append(char(Parameter(n))).append(char(Parameter(n + 1)));
+    return payload;
+  };
+  // Parameter number, value, 0x00; the reply carries nothing.
+  handlers_[0xF2] = [this](const QByteArray& data) {
+    if (data.size() < 2) return QByteArray();
+    const int number = quint8(data.at(0));
+    SetParameter(number, quint8(data.at(1)));
+    ParameterWriteHook hook;
+    {
+      std::lock_guard lock(mutex_);
+      hook = parameterWriteHook_;
+    }
+    if (hook) hook(number);
+    return QByteArray();
+  };
+}
+
+void ControllerModel::InstallProblems() {
+  handlers_[0x22] = [this](const QByteArray&) {
+    const quint16 word = Problems();
+    QByteArray payload;
+    payload.append(char(word >> 8)).append(char(word & 0xFF));
     return payload;
   };
 }
@@ -82,6 +107,21 @@ quint8 ControllerModel::Parameter(int number) const {
 void ControllerModel::SetParameter(int number, quint8 value) {
   std::lock_guard lock(mutex_);
   if (number >= 1 && number <= kParameterCount) parameters_[number] = value;
+}
+
+void ControllerModel::SetParameterWriteHook(ParameterWriteHook hook) {
+  std::lock_guard lock(mutex_);
+  parameterWriteHook_ = std::move(hook);
+}
+
+quint16 ControllerModel::Problems() const {
+  std::lock_guard lock(mutex_);
+  return problems_;
+}
+
+void ControllerModel::SetProblems(quint16 word) {
+  std::lock_guard lock(mutex_);
+  problems_ = word;
 }
 
 }  // namespace vor::sim

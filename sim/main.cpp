@@ -31,6 +31,8 @@ int Fail(const QString& message) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("vor-sim");
+  const QString defaultProblems =
+      QString("%1").arg(ControllerModel::kDefaultProblems, 4, 16, QChar('0')).toUpper();
   QCommandLineParser parser;
   parser.setApplicationDescription(
       "Simulated door-lock controller on a serial line.\n"
@@ -46,6 +48,8 @@ int main(int argc, char** argv) {
       {"version", "Version, 4 hex digits (default 0102).", "hex", "0102"},
       {"date", "Production date YYYY-MM-DD (default 2020-11-30).", "date", "2020-11-30"},
       {"otk", "OTK number 0-255 (default 5).", "n", "5"},
+      {"problems", "Problems-and-reminders word, 4 hex digits (default " + defaultProblems + ").",
+       "hex", defaultProblems},
       {"paced", "Send every byte at the real 9600 8N2 byte time."},
       {"fault", "Misbehave: " + FaultNames().join(", ") + ".", "kind"},
       {"fault-every", "Apply the fault to every Nth request.", "n"},
@@ -64,6 +68,9 @@ int main(int argc, char** argv) {
   bool ok = false;
   identity.otk = parser.value("otk").toInt(&ok);
   if (!ok || identity.otk < 0 || identity.otk > 255) return Fail("bad --otk");
+
+  quint16 problems = 0;
+  if (!ParseHex16(parser.value("problems"), problems)) return Fail("bad --problems");
 
   LineBehaviour behaviour;
   behaviour.syncType = parser.value("sync").toInt(&ok);
@@ -103,6 +110,7 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
 
   ControllerModel model(identity);
+  model.SetProblems(problems);
   std::atomic<bool> stop{false};
   // Standard input closing ends the simulator, so a parent that dies takes it along.
   Console console(model, faults);

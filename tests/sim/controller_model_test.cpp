@@ -23,6 +23,8 @@ class ControllerModelTest : public QObject {
                                        << "55A52D02010102D3";
     QTest::newRow("parameter 2 and 3") << "A5A5110202A1"
                                        << "55A51E0500E3";
+    QTest::newRow("problems and reminders") << "A5A511220083"
+                                            << "55A51E009058";
     QTest::newRow("unknown command")
         << BytesToHex(BuildFrame(0x7E, ControllerModel::kAddress, QByteArray(1, 0))) << "55A50FF7";
     QTest::newRow("bad checksum") << "A5A5110202A2"
@@ -46,6 +48,31 @@ class ControllerModelTest : public QObject {
     QCOMPARE(BytesToHex(reply.mid(3, 2)), QStringLiteral("4400"));
   }
 
+  void parameterWriteStoresTheByteThenTellsTheHook() {
+    ControllerModel model;
+    QList<int> written;
+    quint8 seenByHook = 0;
+    model.SetParameterWriteHook([&](int number) {
+      written.append(number);
+      seenByHook = model.Parameter(number);
+    });
+    const QByteArray reply =
+        model.Answer(BuildFrame(0xF2, ControllerModel::kAddress, QByteArray::fromHex("073C00")));
+    QCOMPARE(BytesToHex(reply), QStringLiteral("55A50FF7"));
+    QCOMPARE(int(model.Parameter(7)), 0x3C);
+    QCOMPARE(written, QList<int>({7}));
+    QCOMPARE(int(seenByHook), 0x3C);
+  }
+
+  void parameterWriteWithoutValueChangesNothing() {
+    ControllerModel model;
+    bool told = false;
+    model.SetParameterWriteHook([&](int) { told = true; });
+    model.Answer(BuildFrame(0xF2, ControllerModel::kAddress, QByteArray(1, 7)));
+    QCOMPARE(int(model.Parameter(7)), 12);
+    QVERIFY(!told);
+  }
+
   void consoleCommands_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("ok");
@@ -66,6 +93,27 @@ class ControllerModelTest : public QObject {
     model.SetParameter(7, 1);
     QCOMPARE(Console(model, faults).Execute(line).isEmpty(), ok);
     QCOMPARE(int(model.Parameter(7)), parameter7);
+  }
+
+  void consoleSetsTheProblemsWord_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("word");
+    QTest::newRow("hex") << "problems 0x0901" << true << 0x0901;
+    QTest::newRow("decimal") << "problems 0" << true << 0;
+    QTest::newRow("too big") << "problems 0x10000" << false
+                             << int(ControllerModel::kDefaultProblems);
+    QTest::newRow("not a number") << "problems many" << false
+                                  << int(ControllerModel::kDefaultProblems);
+  }
+  void consoleSetsTheProblemsWord() {
+    QFETCH(QString, line);
+    QFETCH(bool, ok);
+    QFETCH(int, word);
+    ControllerModel model;
+    FaultPlan faults;
+    QCOMPARE(Console(model, faults).Execute(line).isEmpty(), ok);
+    QCOMPARE(int(model.Problems()), word);
   }
 
   void consoleFaultAppliesToTheNextRequest() {
