@@ -20,7 +20,17 @@ void Dispatcher::Register(quint8 command, int payloadBytes, Effect before, Effec
 
 void Dispatcher::RegisterParameter(quint8 command, quint8 parameter, int payloadBytes,
                                    Effect before) {
-  cases_.insert(Key(command, parameter), {payloadBytes, std::move(before), {}});
+  const auto found = cases_.find(Key(command, parameter));
+  if (found == cases_.end()) {
+    cases_.insert(Key(command, parameter), {payloadBytes, std::move(before), {}});
+    return;
+  }
+  found->payloadBytes = std::max(found->payloadBytes, payloadBytes);
+  found->before = [first = std::move(found->before),
+                   second = std::move(before)](const QString& reply) {
+    if (first) first(reply);
+    if (second) second(reply);
+  };
 }
 
 void Dispatcher::Decode(CurrentTransaction& worker) const {

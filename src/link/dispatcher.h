@@ -32,6 +32,8 @@ class Dispatcher {
   // `before` runs ahead of the page action and `after` behind it; either may be empty.
   // A reply with fewer than `payloadBytes` payload bytes counts as one without a case.
   void Register(quint8 command, int payloadBytes, Effect before, Effect after = {});
+  // A parameter may serve several pages (parameter 4): each registers its effect, and the
+  // effects run in the order registered.
   void RegisterParameter(quint8 command, quint8 parameter, int payloadBytes, Effect before);
 
   void Decode(CurrentTransaction& transaction) const;

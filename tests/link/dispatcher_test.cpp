@@ -74,6 +74,16 @@ class DispatcherTest : public QObject {
     QCOMPARE(seen, QStringLiteral("8"));
   }
 
+  void pagesSharingAParameterEachGetTheReply() {
+    Dispatcher dispatcher;
+    QStringList steps;
+    dispatcher.RegisterParameter(0x02, 4, 2, [&](const QString&) { steps << "functions"; });
+    dispatcher.RegisterParameter(0x02, 4, 2, [&](const QString&) { steps << "maintenance"; });
+    Transaction t(0x02, QByteArray(1, 4), "55A51E0500E3", [&] { steps << "action"; });
+    dispatcher.Decode(t);
+    QCOMPARE(steps, QStringList({"functions", "maintenance", "action"}));
+  }
+
   void actionOnlyCommandsRunTheAction() {
     Dispatcher dispatcher;
     bool ran = false;
