@@ -1,0 +1,114 @@
+// vor-screenshots DIR: every window of the tool, filled from vor-sim, as PNG files to look at.
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+
+#include "main/application.h"
+#include "ui/message_forms.h"
+
+using namespace vor;
+
+namespace {
+
+// Runs the event loop until `done` holds or `ms` pass.
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  QDeadlineTimer deadline(ms);
+  while (!done() && !deadline.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  return done();
+}
+
+void Save(QWidget* window, const QString& path) {
+  window->grab().save(path);
+  std::printf("%s\n", qPrintable(path));
+}
+
+// Every modal window that opens is grabbed under the name given for it, then closed, so that
+// nothing waits for a person.
+class ModalShooter {
+ public:
+  explicit ModalShooter(const QString& dir) : dir_(dir) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Shoot(); });
+    timer_.start(300);
+  }
+  // The next modal window is saved as `name`.png; unnamed ones as message-N.png.
+  void Expect(const QString& name) { name_ = name; }
+  void Shoot() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    const QString name = name_.isEmpty() ? QString("message-%1").arg(++unnamed_) : name_;
+    name_.clear();
+    Save(modal, dir_ + "/" + name + ".png");
+    modal->close();
+  }
+
+ private:
+  QString dir_;
+  QString name_;
+  int unnamed_ = 0;
+  QTimer timer_;
+};
+
+void ShootModal(ModalShooter& shooter, const QString& name, const std::function<void()>& open) {
+  shooter.Expect(name);
+  open();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() < 2) {
+    std::fprintf(stderr, "usage: vor-screenshots DIR [--main-only]\n");
+    return 2;
+  }
+  const QString dir = QDir(args[1]).absolutePath();
+  QDir().mkpath(dir);
+  const bool mainOnly = args.contains("--main-only");
+
+  QProcess sim;
+  sim.start(QApplication::applicationDirPath() + "/vor-sim", {"--pty"});
+  if (!sim.waitForReadyRead(5000)) return 1;
+  const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
+
+  ModalShooter shooter(dir);
+  QTemporaryDir settings;
+  VorApplication vor(
+      {port, settings.filePath("settings.conf"), QApplication::applicationDirPath()});
+  TForm1& main = vor.MainWindow();
+  main.show();
+  WaitFor([] { return false; }, 300);
+
+  shooter.Expect("message-model-notice");
+  main.findChild<QToolButton*>("Връзка")->click();
+  if (!WaitFor([&] { return main.Connected() && main.Worker() && main.Worker()->ModelChecked(); },
+               10000))
+    std::fprintf(stderr, "vor-screenshots: the simulator did not answer\n");
+  WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 3000);
+  WaitFor([] { return false; }, 300);
+  Save(&main, dir + "/main-window.png");
+  if (mainOnly) return 0;
+
+  ui::Messages& messages = vor.MessageDialog();
+  ShootModal(shooter, "message-question",
+             [&] { ui::AskQuestion(messages, "Желаете ли изход от системата?", &main); });
+  ShootModal(shooter, "message-notice",
+             [&] { ui::ShowNotice(messages, "\n\r\n\r\n\rУСПЕШЕН PING!", &main); });
+  ShootModal(shooter, "message-problem", [&] {
+    ui::ShowProblem(messages, "Нямате изградена връзка към Устройството!", &main);
+  });
+  ShootModal(shooter, "progress-window", [&] { vor.ProgressWindow().execute(&main); });
+  ShootModal(shooter, "about-box", [&] { vor.AboutBox().Execute(); });
+  ShootModal(shooter, "users-window", [&] { vor.UsersWindow().Open(&main, main.PageTop()); });
+
+  main.StopWorker();
+  sim.closeWriteChannel();
+  sim.waitForFinished(2000);
+  return 0;
+}
