@@ -1,0 +1,12 @@
+# The parameter memory as the pages use it: requests, encodings, step sequences.
+add_library(vor_parameter_access STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/connection_check.h
+  ${CMAKE_CURRENT_LIST_DIR}/parameter_access.h
+  ${CMAKE_CURRENT_LIST_DIR}/parameter_encodings.h
+  ${CMAKE_CURRENT_LIST_DIR}/parameter_requests.h
+  ${CMAKE_CURRENT_LIST_DIR}/parameter_requests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/step_sequence.h
+  ${CMAKE_CURRENT_LIST_DIR}/step_sequence.cpp
+)
+target_include_directories(vor_parameter_access PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(vor_parameter_access PUBLIC vor_link vor_ui)
