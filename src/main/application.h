@@ -35,6 +35,7 @@ class VorApplication {
   TForm28& ProgressWindow() { return *progress_; }
   TForm3& AboutBox() { return *about_; }
   keys::TForm24& UsersWindow() { return *usersWindow_; }
+  keys::UsersList& Users() { return users_; }
   TApplicationSettings& Settings() { return *settings_; }
 
  private:

@@ -59,6 +59,27 @@ void ShootModal(ModalShooter& shooter, const QString& name, const std::function<
   open();
 }
 
+// The windows besides the main one, each filled as a person would see it.
+void ShootEveryWindow(VorApplication& vor, ModalShooter& shooter) {
+  TForm1& main = vor.MainWindow();
+  ui::Messages& messages = vor.MessageDialog();
+  ShootModal(shooter, "message-question",
+             [&] { ui::AskQuestion(messages, "Желаете ли изход от системата?", &main); });
+  ShootModal(shooter, "message-notice",
+             [&] { ui::ShowNotice(messages, "\n\r\n\r\n\rУСПЕШЕН PING!", &main); });
+  ShootModal(shooter, "message-problem", [&] {
+    ui::ShowProblem(messages, "Нямате изградена връзка към Устройството!", &main);
+  });
+  ShootModal(shooter, "progress-window", [&] { vor.ProgressWindow().execute(&main); });
+  ShootModal(shooter, "about-box", [&] { vor.AboutBox().Execute(); });
+  for (const auto& [key, name] : {std::pair{1, "Иван Петров"},
+                                  {2, "Мария Георгиева"},
+                                  {5, "Склад - резервен"},
+                                  {12, "Охрана"}})
+    vor.Users().Add(key, QString::fromUtf8(name));
+  ShootModal(shooter, "users-window", [&] { vor.UsersWindow().Open(&main, main.PageTop()); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,20 +114,7 @@ int main(int argc, char** argv) {
   WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 3000);
   WaitFor([] { return false; }, 300);
   Save(&main, dir + "/main-window.png");
-  if (mainOnly) return 0;
-
-  ui::Messages& messages = vor.MessageDialog();
-  ShootModal(shooter, "message-question",
-             [&] { ui::AskQuestion(messages, "Желаете ли изход от системата?", &main); });
-  ShootModal(shooter, "message-notice",
-             [&] { ui::ShowNotice(messages, "\n\r\n\r\n\rУСПЕШЕН PING!", &main); });
-  ShootModal(shooter, "message-problem", [&] {
-    ui::ShowProblem(messages, "Нямате изградена връзка към Устройството!", &main);
-  });
-  ShootModal(shooter, "progress-window", [&] { vor.ProgressWindow().execute(&main); });
-  ShootModal(shooter, "about-box", [&] { vor.AboutBox().Execute(); });
-  ShootModal(shooter, "users-window", [&] { vor.UsersWindow().Open(&main, main.PageTop()); });
-
+  if (!mainOnly) ShootEveryWindow(vor, shooter);
   main.StopWorker();
   sim.closeWriteChannel();
   sim.waitForFinished(2000);
