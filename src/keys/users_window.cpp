@@ -13,6 +13,7 @@
 #include "keys/users_files.h"
 #include "settings/number_text.h"
 #include "ui/message_forms.h"
+#include "ui/page_placement.h"
 
 namespace vor::keys {
 namespace {
@@ -97,8 +98,7 @@ TForm24::TForm24(UsersList& users, ui::Messages& messages, const QString& folder
 }
 
 void TForm24::Open(QWidget* owner, int top) {
-  const QRect frame = owner->frameGeometry();
-  move(std::max(0, frame.x() + frame.width() / 2 - frameGeometry().width() / 2), top);
+  ui::PlacePage(*this, *owner, top);
   Panel1->setText(kTitle + ":/Зареден/");
   exec();
 }
