@@ -12,11 +12,15 @@ VorApplication::VorApplication(const Options& options) {
   QCoreApplication::setApplicationName(QStringLiteral("VOR 1.0 Home"));
   // The dialog comes first: the main window may already have something to say.
   messageDialog_ = std::make_unique<TOKBottomDlg>();
-  mainWindow_ = std::make_unique<TForm1>(*messageDialog_, dispatcher_);
-  keys::LoadUsersAtStart(users_, options.folder, *messageDialog_);
+  messages_ = options.messages ? options.messages : messageDialog_.get();
+  plainMessage_ = options.plainMessage ? options.plainMessage : [](const QString& text) {
+    QMessageBox::information(nullptr, QCoreApplication::applicationName(), text);
+  };
+  mainWindow_ = std::make_unique<TForm1>(*messages_, dispatcher_);
+  keys::LoadUsersAtStart(users_, options.folder, *messages_);
   usersWindow_ =
-      std::make_unique<keys::TForm24>(users_, *messageDialog_, options.folder, mainWindow_.get());
-  progress_ = std::make_unique<TForm28>(*messageDialog_, TForm28::kTimeOutMs, mainWindow_.get());
+      std::make_unique<keys::TForm24>(users_, *messages_, options.folder, mainWindow_.get());
+  progress_ = std::make_unique<TForm28>(*messages_, TForm28::kTimeOutMs, mainWindow_.get());
   about_ = std::make_unique<TForm3>();
   CreateSettings(options);
   mainWindow_->AttachAboutBox(about_.get());
@@ -33,15 +37,11 @@ VorApplication::~VorApplication() {
 void VorApplication::CreateSettings(const Options& options) {
   const QString catalogueFile = options.folder + "/VOR.ini";
   if (!ReadSettingsFromIniFile(catalogueFile, catalogue_))
-    QMessageBox::information(nullptr, QCoreApplication::applicationName(),
-                             MissingCatalogueMessage(catalogueFile));
+    plainMessage_(MissingCatalogueMessage(catalogueFile));
   store_ = options.settingsFile.isEmpty() ? OpenSettingsStore()
                                           : std::make_unique<QtSettingsStore>(options.settingsFile);
   mainWindow_->AttachSettings(nullptr, &catalogue_, views_);
-  settings_ = std::make_unique<TApplicationSettings>(
-      *store_, *messageDialog_, views_, [](const QString& text) {
-        QMessageBox::information(nullptr, QCoreApplication::applicationName(), text);
-      });
+  settings_ = std::make_unique<TApplicationSettings>(*store_, *messages_, views_, plainMessage_);
   mainWindow_->AttachSettings(settings_.get(), &catalogue_, views_);
   settings_->LoadFromRegistry();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "keys/users_list.h"
@@ -25,13 +26,16 @@ class VorApplication {
     QString port;          // selected, and added to the list when absent
     QString settingsFile;  // the settings store; empty for the system's own
     QString folder;        // where VOR.ini, Users.lst and the help file are
+    // Stand-ins for tests: the message dialog and the plain message boxes.
+    ui::Messages* messages = nullptr;
+    std::function<void(const QString&)> plainMessage;
   };
 
   explicit VorApplication(const Options& options);
   ~VorApplication();
 
   TForm1& MainWindow() { return *mainWindow_; }
-  TOKBottomDlg& MessageDialog() { return *messageDialog_; }
+  ui::Messages& Messages() { return *messages_; }
   TForm28& ProgressWindow() { return *progress_; }
   TForm3& AboutBox() { return *about_; }
   keys::TForm24& UsersWindow() { return *usersWindow_; }
@@ -47,6 +51,8 @@ class VorApplication {
   SettingsViews views_;
   keys::UsersList users_;
   std::unique_ptr<TOKBottomDlg> messageDialog_;
+  ui::Messages* messages_ = nullptr;
+  std::function<void(const QString&)> plainMessage_;
   std::unique_ptr<TForm1> mainWindow_;
   std::unique_ptr<keys::TForm24> usersWindow_;
   std::unique_ptr<TForm28> progress_;

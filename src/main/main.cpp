@@ -15,8 +15,11 @@ int main(int argc, char** argv) {
   });
   parser.process(app);
 
-  vor::VorApplication vor(
-      {parser.value("port"), parser.value("settings"), QCoreApplication::applicationDirPath()});
+  vor::VorApplication::Options options;
+  options.port = parser.value("port");
+  options.settingsFile = parser.value("settings");
+  options.folder = QCoreApplication::applicationDirPath();
+  vor::VorApplication vor(options);
   vor.MainWindow().show();
   return app.exec();
 }

@@ -62,7 +62,7 @@ void ShootModal(ModalShooter& shooter, const QString& name, const std::function<
 // The windows besides the main one, each filled as a person would see it.
 void ShootEveryWindow(VorApplication& vor, ModalShooter& shooter) {
   TForm1& main = vor.MainWindow();
-  ui::Messages& messages = vor.MessageDialog();
+  ui::Messages& messages = vor.Messages();
   ShootModal(shooter, "message-question",
              [&] { ui::AskQuestion(messages, "Желаете ли изход от системата?", &main); });
   ShootModal(shooter, "message-notice",
@@ -100,8 +100,11 @@ int main(int argc, char** argv) {
 
   ModalShooter shooter(dir);
   QTemporaryDir settings;
-  VorApplication vor(
-      {port, settings.filePath("settings.conf"), QApplication::applicationDirPath()});
+  VorApplication::Options options;
+  options.port = port;
+  options.settingsFile = settings.filePath("settings.conf");
+  options.folder = QApplication::applicationDirPath();
+  VorApplication vor(options);
   TForm1& main = vor.MainWindow();
   main.show();
   WaitFor([] { return false; }, 300);
