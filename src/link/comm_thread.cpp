@@ -11,6 +11,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+constexpr auto kIdleRest = 20ms;
+
 // Detection reads on the worker; what it finds reaches the settings on the UI thread.
 class DeferredSync : public SyncSettings {
  public:
@@ -225,7 +227,9 @@ void TCommThread::WaitForIdleByte() {
   if (!r.ok) return;
   if (r.count == 1 && receive_[0] == 0xF0 && host_.StateText() == state::kNotAnswering) {
     OnUi([this] { ControllerPresent(); });
-  } else if (r.count == 0) {
+  } else if (r.count == 1) {
+    RestBetweenIdleBytes();
+  } else {
     OnUi([this] {
       host_.SetConnected(false);
       host_.SetStateText(state::kNotAnswering);
@@ -385,6 +389,18 @@ void TCommThread::Ping() {
   } else {
     OnUi([this] { host_.SetStateText(state::kNotAnswering); });
   }
+}
+
+// The idle byte comes about 900 times a second; taking each one costs more than it tells.
+// Rest until there is work, then drop what came meanwhile, so the next read is fresh and a
+// controller that falls silent is still noticed at once.
+void TCommThread::RestBetweenIdleBytes() {
+  std::unique_lock lock(wakeMutex_);
+  const bool work = wake_.wait_for(lock, kIdleRest, [this] {
+    return Stopping() || pending_ > 0 || pingRequested_ || lineLost_;
+  });
+  lock.unlock();
+  if (!work) line_->Purge();
 }
 
 // With a silent line nothing paces the loop: wait for work instead of spinning.

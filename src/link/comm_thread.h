@@ -75,6 +75,7 @@ class TCommThread : public QThread, public CurrentTransaction {
 
   void Start();
   void WaitForIdleByte();
+  void RestBetweenIdleBytes();
   void WaitForSyncFrame();
   bool ReadUntil55();
   void PickNext();
