@@ -10,3 +10,14 @@ add_library(vor_parameter_access STATIC
 )
 target_include_directories(vor_parameter_access PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(vor_parameter_access PUBLIC vor_link vor_ui)
+
+# The parameters page and the problems-and-reminders page.
+add_library(vor_pages STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/parameters_values.h
+  ${CMAKE_CURRENT_LIST_DIR}/parameters_values.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/parameters_page.h
+  ${CMAKE_CURRENT_LIST_DIR}/parameters_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/problems_page.h
+  ${CMAKE_CURRENT_LIST_DIR}/problems_page.cpp
+)
+target_link_libraries(vor_pages PUBLIC vor_parameter_access vor_settings Qt6::Widgets)

@@ -23,14 +23,21 @@ class FakeLink : public vor::Link, private vor::CurrentTransaction {
   }
   QString ReplyText() const override { return reply_; }
 
-  // Answers the oldest waiting request with these payload bytes; false when none waits.
-  bool Answer(const QString& payloadHex) {
+  // Takes the next waiting request (lowest slot) as the worker does before its reply comes;
+  // what is placed meanwhile waits behind it.
+  bool Pick() {
     slot_ = table_.PickNext(frame_);
-    if (slot_ < 0) return false;
+    return slot_ >= 0;
+  }
+  // Answers the request taken, or else the next waiting one, with these payload bytes; false
+  // when none waits.
+  bool Answer(const QString& payloadHex) {
+    if (slot_ < 0 && !Pick()) return false;
     reply_ = vor::BytesToHex(
         vor::BuildReplyFrame(Address(), QByteArray::fromHex(payloadHex.toLatin1())));
     dispatcher_.Decode(*this);
     reply_.clear();
+    slot_ = -1;
     return true;
   }
   int Waiting() const { return table_.PendingCount(); }
