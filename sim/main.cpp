@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "sim/console.h"
+#include "sim/maintenance_commands.h"
 #include "sim/simulator.h"
 
 using namespace vor::sim;
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
 
   ControllerModel model(identity);
   model.SetProblems(problems);
+  MaintenanceCommands maintenance(model);
   std::atomic<bool> stop{false};
   // Standard input closing ends the simulator, so a parent that dies takes it along.
   Console console(model, faults);
