@@ -11,24 +11,12 @@
 #include <QToolButton>
 
 #include "main/application.h"
+#include "support/event_loop.h"
 #include "ui/message_recorder.h"
 
 using namespace vor;
 
 namespace {
-
-// Serves the event loop, as the program does, until `done` holds or `ms` pass.
-bool Until(const std::function<bool()>& done, int ms = 8000) {
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  poll.start(2);
-  if (!done()) loop.exec();
-  return done();
-}
 
 // The program as it starts, with vor-sim on a pseudo-terminal selected as its port.
 struct Program {

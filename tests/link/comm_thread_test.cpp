@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "engine_fixture.h"
+#include "sim/in_process_simulator.h"
 
 using namespace vor;
 using namespace vor::sim;
@@ -16,12 +17,7 @@ const QByteArray kAddress = QByteArray::fromHex("A5A5");
 // The worker against the simulator on an in-memory line.
 struct Engine {
   MemoryLine line;
-  std::unique_ptr<SimPort> port = MemoryPort(line);
-  ControllerModel model;
-  FaultPlan faults;
-  std::atomic<bool> stopSim{false};
-  std::unique_ptr<Simulator> simulator;
-  std::thread simThread;
+  std::unique_ptr<InProcessSimulator> simulator;
   FakeHost host;
   FakeSync sync;
   TCommThread* worker = nullptr;
@@ -29,8 +25,7 @@ struct Engine {
   explicit Engine(LineBehaviour behaviour = {}, int syncIndex = -1)
       : sync(syncIndex < 0 ? behaviour.syncType : syncIndex) {
     behaviour.lateBy = 200ms;  // inside the drain after the header time-out
-    simulator = std::make_unique<Simulator>(*port, model, faults, behaviour);
-    simThread = std::thread([this] { simulator->Run(stopSim); });
+    simulator = std::make_unique<InProcessSimulator>(line, behaviour);
     Start(line.HostEnd(ShortTimeouts()));
   }
   // A worker against some other device on the same line.
@@ -52,15 +47,16 @@ struct Engine {
       while (!worker->isFinished() && !deadline.hasExpired()) RunEventsFor(5);
       delete worker;
     }
-    stopSim = true;
-    if (simThread.joinable()) simThread.join();
   }
+
+  ControllerModel& Model() { return simulator->model; }
+  FaultPlan& Faults() { return simulator->faults; }
 
   bool Established() const { return host.connected && host.StateText() == state::kEstablished; }
   // Waits until the start sequence (two identity queries and a ping) is through.
   void WaitForStart() {
     QVERIFY(Until([&] { return Established(); }, 5000));
-    QVERIFY(Until([&] { return model.ReceivedFrames().size() >= 3; }, 5000));
+    QVERIFY(Until([&] { return Model().ReceivedFrames().size() >= 3; }, 5000));
     QVERIFY(Until([&] { return !worker->PingRequested(); }));
   }
 };
@@ -74,7 +70,7 @@ class CommThreadTest : public QObject {
   void firstPassSendsIdentityQueriesThenPing() {
     Engine engine;
     engine.WaitForStart();
-    const QList<QByteArray> frames = engine.model.ReceivedFrames();
+    const QList<QByteArray> frames = engine.Model().ReceivedFrames();
     QCOMPARE(BytesToHex(frames.value(0)), QStringLiteral("A5A511210084"));
     QCOMPARE(BytesToHex(frames.value(1)), QStringLiteral("A5A511200085"));
     QCOMPARE(frames.value(2), kPingFrame);
@@ -100,7 +96,7 @@ class CommThreadTest : public QObject {
     engine.WaitForStart();
     QList<int> order;
     QElapsedTimer clock;
-    QVERIFY(Until([&] { return engine.model.ReceivedFrames().size() == 3; }, 2000));
+    QVERIFY(Until([&] { return engine.Model().ReceivedFrames().size() == 3; }, 2000));
     // Place all three inside one page action, as a page does.
     engine.host.Place(0x02, QByteArray(1, 1), [&] {
       clock.start();
@@ -139,7 +135,7 @@ class CommThreadTest : public QObject {
     const int identityTimerStarts = engine.host.identityTimerStarts;
 
     bool ran = false;
-    engine.faults.InjectOnce(Fault(fault));
+    engine.Faults().InjectOnce(Fault(fault));
     const int slot = engine.host.Place(0x02, QByteArray(1, 2), [&] { ran = true; });
     if (errorNumber == 0) {
       QVERIFY(Until([&] { return ran; }));
@@ -167,7 +163,7 @@ class CommThreadTest : public QObject {
     Engine engine;
     engine.WaitForStart();
     engine.host.connected = false;  // as after a lost identity
-    engine.faults.InjectOnce(Fault::Silent);
+    engine.Faults().InjectOnce(Fault::Silent);
     engine.host.Place(0x02, QByteArray(1, 2));
     QVERIFY(Until([&] { return engine.host.StateText() == state::kNotInCommunication; }, 3000));
     QCOMPARE(engine.host.StateText(), state::kNotInCommunication);
@@ -287,7 +283,7 @@ class CommThreadTest : public QObject {
   void vanishFaultEndsTheConnection() {
     Engine engine;
     engine.WaitForStart();
-    engine.faults.InjectOnce(Fault::Vanish);
+    engine.Faults().InjectOnce(Fault::Vanish);
     engine.host.Place(0x02, QByteArray(1, 2));
     QVERIFY(Until([&] { return engine.host.closed; }, 2000));
     QCOMPARE(engine.host.StateText(), state::kNoLink);

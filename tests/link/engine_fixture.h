@@ -12,6 +12,7 @@
 #include "sim/controller_model.h"
 #include "sim/frame_assembler.h"
 #include "sim/simulator.h"
+#include "support/event_loop.h"
 
 // The main window's items as the worker sees them, recorded.
 class FakeHost : public vor::ConnectionHost {
@@ -129,22 +130,4 @@ inline vor::LineTimeouts ShortTimeouts() {
   t.readTotalConstantMs = 100;
   t.readTotalMultiplierMs = 5;
   return t;
-}
-
-// Runs the event loop, as the program does, until `done` holds or `ms` pass. Unlike
-// QTRY_*, which sleeps between rounds, this serves the worker's hand-overs at once.
-inline bool Until(const std::function<bool()>& done, int ms = 5000) {
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  poll.start(1);
-  if (!done()) loop.exec();
-  return done();
-}
-
-inline void RunEventsFor(int ms) {
-  Until([] { return false; }, ms);
 }

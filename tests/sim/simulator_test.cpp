@@ -4,7 +4,7 @@
 
 #include "link/frame_codec.h"
 #include "link/memory_line.h"
-#include "sim/simulator.h"
+#include "sim/in_process_simulator.h"
 
 using namespace vor;
 using namespace vor::sim;
@@ -15,21 +15,13 @@ namespace {
 // A simulator serving one end of a memory line in its own thread.
 struct Bench {
   MemoryLine line;
-  std::unique_ptr<SimPort> port = MemoryPort(line);
-  ControllerModel model;
-  FaultPlan faults;
-  std::atomic<bool> stop{false};
-  std::unique_ptr<Simulator> simulator;
-  std::thread thread;
+  InProcessSimulator simulator;
+  FaultPlan& faults = simulator.faults;
 
-  explicit Bench(LineBehaviour behaviour = {}) {
+  explicit Bench(LineBehaviour behaviour = {}) : simulator(line, Late(behaviour)) {}
+  static LineBehaviour Late(LineBehaviour behaviour) {
     behaviour.lateBy = 150ms;
-    simulator = std::make_unique<Simulator>(*port, model, faults, behaviour);
-    thread = std::thread([this] { simulator->Run(stop); });
-  }
-  ~Bench() {
-    stop = true;
-    thread.join();
+    return behaviour;
   }
   void Send(const QByteArray& bytes) { line.toDevice.Write(bytes.data(), int(bytes.size())); }
   // Everything that comes within `quiet` of the last byte.
