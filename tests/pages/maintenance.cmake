@@ -1,0 +1,11 @@
+set(here ${CMAKE_CURRENT_LIST_DIR})
+vor_add_test(date_check_test LABEL unit SOURCES ${here}/date_check_test.cpp
+  LIBS vor_maintenance_texts)
+vor_add_test(maintenance_commands_test LABEL unit SOURCES ${here}/maintenance_commands_test.cpp
+  LIBS vor_sim_model)
+vor_add_test(functions_page_test LABEL unit
+  SOURCES ${here}/functions_page_test.cpp ${here}/fake_link.h ${here}/fake_progress.h
+  LIBS vor_maintenance_pages)
+vor_add_test(maintenance_page_test LABEL unit
+  SOURCES ${here}/maintenance_page_test.cpp ${here}/fake_link.h ${here}/fake_progress.h
+  LIBS vor_maintenance_pages)
