@@ -120,6 +120,7 @@ QLineEdit* AddRow(QBoxLayout& rows, const QString& name, const MaintenanceRowTex
   row->setObjectName(name);
   auto* number = new QLabel(texts.number, row);
   number->setFixedWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("   00:")));
+  number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   auto* field = new QLineEdit(row);
   field->setReadOnly(true);
   field->setAccessibleName(texts.description);
