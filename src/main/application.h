@@ -11,6 +11,10 @@
 #include "main/main_window.h"
 #include "main/message_dialog.h"
 #include "main/progress_window.h"
+#include "pages/functions_page.h"
+#include "pages/maintenance_page.h"
+#include "pages/parameters_page.h"
+#include "pages/problems_page.h"
 #include "settings/application_settings.h"
 #include "settings/catalogue_table.h"
 #include "settings/settings_store.h"
@@ -40,10 +44,15 @@ class VorApplication {
   TForm3& AboutBox() { return *about_; }
   keys::TForm24& UsersWindow() { return *usersWindow_; }
   keys::UsersList& Users() { return users_; }
+  pages::TForm20& FunctionsPage() { return *functionsPage_; }
+  pages::TForm21& ProblemsPage() { return *problemsPage_; }
+  pages::TForm22& ParametersPage() { return *parametersPage_; }
+  pages::TForm23& MaintenancePage() { return *maintenancePage_; }
   TApplicationSettings& Settings() { return *settings_; }
 
  private:
-  void CreateSettings(const Options& options);
+  void CreatePages();
+  void LoadCatalogueAndSettings(const QString& folder);
   void WirePages();
 
   Dispatcher dispatcher_;
@@ -54,11 +63,15 @@ class VorApplication {
   ui::Messages* messages_ = nullptr;
   std::function<void(const QString&)> plainMessage_;
   std::unique_ptr<TForm1> mainWindow_;
-  std::unique_ptr<keys::TForm24> usersWindow_;
-  std::unique_ptr<TForm28> progress_;
-  std::unique_ptr<TForm3> about_;
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<TApplicationSettings> settings_;
+  std::unique_ptr<TForm28> progress_;
+  std::unique_ptr<pages::TForm20> functionsPage_;
+  std::unique_ptr<pages::TForm21> problemsPage_;
+  std::unique_ptr<pages::TForm22> parametersPage_;
+  std::unique_ptr<pages::TForm23> maintenancePage_;
+  std::unique_ptr<keys::TForm24> usersWindow_;
+  std::unique_ptr<TForm3> about_;
 };
 
 }  // namespace vor

@@ -29,39 +29,51 @@ void Save(QWidget* window, const QString& path) {
 }
 
 // Every modal window that opens is grabbed under the name given for it, then closed, so that
-// nothing waits for a person.
+// nothing waits for a person. A window that is named is shot once it has been on top for two
+// rounds, so that a page is shot after its reading, not under its progress window.
 class ModalShooter {
  public:
   explicit ModalShooter(const QString& dir) : dir_(dir) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { Shoot(); });
     timer_.start(300);
   }
-  // The next modal window is saved as `name`.png; unnamed ones as message-N.png.
-  void Expect(const QString& name) { name_ = name; }
+  // The next modal window (or `window`, once it is on top) is saved as `name`.png; windows
+  // nobody expects are saved as message-N.png.
+  void Expect(const QString& name, QWidget* window = nullptr) {
+    name_ = name;
+    window_ = window;
+    seen_ = 0;
+  }
+
+ private:
   void Shoot() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) return;
+    if (window_ && (modal != window_ || ++seen_ < 2)) return;
     const QString name = name_.isEmpty() ? QString("message-%1").arg(++unnamed_) : name_;
-    name_.clear();
+    Expect({});
     Save(modal, dir_ + "/" + name + ".png");
     modal->close();
   }
 
- private:
   QString dir_;
   QString name_;
+  QWidget* window_ = nullptr;
+  int seen_ = 0;
   int unnamed_ = 0;
   QTimer timer_;
 };
 
-void ShootModal(ModalShooter& shooter, const QString& name, const std::function<void()>& open) {
-  shooter.Expect(name);
+void ShootModal(ModalShooter& shooter, const QString& name, const std::function<void()>& open,
+                QWidget* window = nullptr) {
+  shooter.Expect(name, window);
   open();
 }
 
 // The windows besides the main one, each filled as a person would see it.
 void ShootEveryWindow(VorApplication& vor, ModalShooter& shooter) {
   TForm1& main = vor.MainWindow();
+  const int top = main.PageTop();
   ui::Messages& messages = vor.Messages();
   ShootModal(shooter, "message-question",
              [&] { ui::AskQuestion(messages, "Желаете ли изход от системата?", &main); });
@@ -72,12 +84,23 @@ void ShootEveryWindow(VorApplication& vor, ModalShooter& shooter) {
   });
   ShootModal(shooter, "progress-window", [&] { vor.ProgressWindow().execute(&main); });
   ShootModal(shooter, "about-box", [&] { vor.AboutBox().Execute(); });
+  ShootModal(
+      shooter, "parameters-page", [&] { vor.ParametersPage().Open(&main, top); },
+      &vor.ParametersPage());
+  ShootModal(
+      shooter, "problems-page", [&] { vor.ProblemsPage().Open(&main, top); }, &vor.ProblemsPage());
+  ShootModal(
+      shooter, "functions-page", [&] { vor.FunctionsPage().Open(&main, top); },
+      &vor.FunctionsPage());
+  ShootModal(
+      shooter, "maintenance-page", [&] { vor.MaintenancePage().Open(&main, top); },
+      &vor.MaintenancePage());
   for (const auto& [key, name] : {std::pair{1, "Иван Петров"},
                                   {2, "Мария Георгиева"},
                                   {5, "Склад - резервен"},
                                   {12, "Охрана"}})
     vor.Users().Add(key, QString::fromUtf8(name));
-  ShootModal(shooter, "users-window", [&] { vor.UsersWindow().Open(&main, main.PageTop()); });
+  ShootModal(shooter, "users-window", [&] { vor.UsersWindow().Open(&main, top); });
 }
 
 }  // namespace
