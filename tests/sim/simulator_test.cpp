@@ -127,8 +127,10 @@ class SimulatorTest : public QObject {
     std::this_thread::sleep_for(200ms);
     const QByteArray idle = bench.Collect(0ms);
     // At the real byte time, 175 bytes in 200 ms; sync frames of 6 bytes pause 10 byte times.
+    // Never faster than the wire; slower only when the machine is busy.
     const int expected = syncType == 1 ? 175 : 175 * 6 / 16;
-    QVERIFY2(qAbs(idle.size() - expected) < expected / 8, qPrintable(QString::number(idle.size())));
+    QVERIFY2(idle.size() <= expected + expected / 10 && idle.size() > expected / 3,
+             qPrintable(QString::number(idle.size())));
     if (syncType == 1) {
       QCOMPARE(idle, QByteArray(idle.size(), char(0xF0)));
     } else {
