@@ -57,7 +57,8 @@ void StepSequence::Place(int index) {
   if (direction_ == Direction::Read)
     RequestRead(context_.link, steps_[index].parameter, action);
   else
-    RequestWrite(context_.link, steps_[index].parameter, values_[index], action);
+    RequestWrite(context_.link, steps_[index].parameter,
+                 steps_[index].value().value_or(values_[index]), action);
 }
 
 void StepSequence::Handle(int index, const QString& reply) {

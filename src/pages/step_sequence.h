@@ -73,7 +73,8 @@ class StepSequence {
   StepSequence& operator=(const StepSequence&) = delete;
 
   // Places the request of row `first` and shows the progress window until the sequence has
-  // finished. A write first takes every row's byte and places nothing when one is missing.
+  // finished. A write first checks every row's byte and places nothing when one is missing;
+  // each request then takes its byte from the controls as it is placed.
   // The caller checks the connection and sets the counter.
   bool Start(int first = 0);
 
@@ -89,8 +90,8 @@ class StepSequence {
   std::vector<Step> steps_;
   SequenceContext context_;
   std::function<void()> finished_;
-  // The bytes of the write under way, taken at its start: the page is modal meanwhile, and a
-  // repeated write must send the same byte.
+  // The bytes of the write under way as checked at its start, for a control that no longer
+  // gives one when its request is placed.
   std::vector<quint8> values_;
 };
 

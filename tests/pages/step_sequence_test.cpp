@@ -112,15 +112,15 @@ class StepSequenceTest : public QObject {
     QCOMPARE(page.link.Waiting(), 0);
   }
 
-  void writeSendsNumberValueAndFillerAndRepeatsTheSameByte() {
+  void writeTakesEachByteAsItsRequestIsPlaced() {
     Page page;
     QVERIFY(page.write.Start());
-    page.timeByte = 0x11;  // taken at the start: a repeat sends what was first sent
+    page.timeByte = 0x11;  // a repeat sends what the control holds by then
     page.writeStep = 5;
     QVERIFY(page.link.Answer(""));
     QVERIFY(page.link.Answer(""));
     QVERIFY(page.link.Answer(""));
-    QCOMPARE(page.link.sent, QStringList({"F2073C00", "F2073C00", "F209A500"}));
+    QCOMPARE(page.link.sent, QStringList({"F2073C00", "F2071100", "F209A500"}));
     QCOMPARE(page.finished, 1);
     QCOMPARE(page.progress.closed, 1);
   }
