@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "engine_fixture.h"
 #include "fake_progress.h"
 #include "pages/parameters_page.h"
 #include "pages/problems_page.h"
+#include "pages_on_line.h"
 #include "settings/key_positions.h"
 #include "settings/settings_store.h"
 #include "settings/settings_views.h"
@@ -22,38 +22,8 @@ using namespace vor::pages;
 
 namespace {
 
-// The main window's part as far as the pages see it: identity as before, every other reply
-// through the dispatcher and the cases the pages registered.
-class DispatchingHost : public FakeHost {
- public:
-  void Decode(TCommThread& worker) override {
-    if (quint8(worker.CurrentFrame().at(3)) == 0x21) return FakeHost::Decode(worker);
-    dispatcher.Decode(worker);
-  }
-  Dispatcher dispatcher;
-};
-
-class WorkerLink : public Link {
- public:
-  explicit WorkerLink(DispatchingHost& host) : host_(host) {}
-  bool Connected() const override { return host_.Connected(); }
-  QString AddressText() const override { return host_.worker->AddressText(); }
-  int Enqueue(const QByteArray& address, const QByteArray& data, PageAction action,
-              quint8 command) override {
-    return host_.worker->Enqueue(address, data, std::move(action), command);
-  }
-  QString ReplyText() const override { return host_.worker->ReplyText(); }
-
- private:
-  DispatchingHost& host_;
-};
-
-// vor-sim on a pseudo-terminal, the real worker on the other end, and the pages on the worker.
-struct Bench {
-  QProcess sim;
-  DispatchingHost host;
-  FakeSync sync{0};
-  WorkerLink link{host};
+// The pages on the worker, with vor-sim on the other end.
+struct Bench : ControllerOnLine {
   ui::MessageRecorder messages;
   FakeProgress progress;
   QTemporaryDir dir;
@@ -63,7 +33,7 @@ struct Bench {
   TForm22 parameters{link, host.dispatcher, messages, progress, settings};
   TForm21 problems{link, host.dispatcher, messages, progress};
 
-  explicit Bench(const QStringList& simOptions = {}) {
+  explicit Bench(const QStringList& simOptions = {}) : ControllerOnLine(simOptions) {
     settings.KeyPositionTexts = KeyPositionTextsForCapacity(999);
     // Where the progress window would run its modal loop: until the sequence closes it. Then
     // the page that Open showed closes as well.
@@ -72,27 +42,6 @@ struct Bench {
       if (openedPage) openedPage->reject();
       openedPage = nullptr;
     };
-    sim.start(VOR_SIM_PATH, QStringList{"--pty"} + simOptions);
-    sim.waitForReadyRead(5000);
-    OpenResult line = OpenLine(QString::fromLocal8Bit(sim.readLine()).trimmed(), 9600);
-    if (!line.line) return;
-    EngineTimings timings;
-    timings.closePauseMs = 0;
-    host.worker = new TCommThread(std::move(line.line), "A5A5", host, sync, timings);
-    host.worker->start(QThread::LowPriority);
-  }
-  ~Bench() {
-    if (host.worker) {
-      host.worker->Terminate();
-      QDeadlineTimer deadline(5000);
-      while (!host.worker->isFinished() && !deadline.hasExpired()) RunEventsFor(5);
-      delete host.worker;
-    }
-    sim.closeWriteChannel();  // its standard input closes: it ends
-    sim.waitForFinished(3000);
-  }
-  bool Connected() {
-    return host.worker && Until([this] { return host.connected; }, 5000);
   }
 
   // Opens a page as the main window does; it closes once its read is through.
