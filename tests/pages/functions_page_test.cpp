@@ -1,16 +1,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include "fake_link.h"
-#include "fake_progress.h"
+#include "page_fixture.h"
 #include "pages/function_rows.h"
 #include "pages/functions_page.h"
-#include "settings/settings_store.h"
-#include "ui/message_recorder.h"
 
 using namespace vor;
 using namespace vor::pages;
@@ -23,31 +18,15 @@ const QString kRead = "Текущи настройки:Прочетени";
 const QString kWritten = "Текущи настройки:Записани";
 
 // The page with a fake link, the message recorder and a settings object of its own.
-struct Fixture {
-  QTemporaryDir dir;
-  QtSettingsStore store{dir.filePath("settings.conf")};
-  ui::MessageRecorder messages;
-  SettingsViews views;
-  TApplicationSettings settings{store, messages, views, [](const QString&) {}};
-  Dispatcher dispatcher;
-  FakeLink link{dispatcher};
-  FakeProgress progress;
+struct Fixture : PageOnFakeLink {
   TForm20 page{link, dispatcher, messages, progress, settings, views};
 
   QCheckBox* Box(int function) const { return page.Rows()->Box(function); }
   QString Status() const { return page.StatusText(); }
-  void Click(const QString& caption) {
-    for (auto* button : page.findChildren<QPushButton*>())
-      if (button->text() == caption) return button->click();
-    QFAIL(qPrintable("no button " + caption));
-  }
+  void Click(const QString& caption) { ClickButton(page, caption); }
   // Opens the page as the main window does and leaves its modal loop once it is up; the read
   // that showing starts is then waiting in the fake link.
-  void Show() {
-    QTimer::singleShot(0, &page, [this] { page.reject(); });
-    page.Open(&page, 0);
-    QCoreApplication::sendPostedEvents();
-  }
+  void Show() { OpenAndLeave(page); }
   void Answer(const QString& payload) { QVERIFY(link.Answer(payload)); }
   QList<int> Checked() const {
     QList<int> checked;

@@ -1,17 +1,13 @@
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "fake_progress.h"
+#include "page_fixture.h"
 #include "pages/function_rows.h"
 #include "pages/functions_page.h"
 #include "pages/maintenance_page.h"
 #include "pages_on_line.h"
 #include "settings/catalogue_file.h"
-#include "settings/settings_store.h"
-#include "ui/message_recorder.h"
 
 using namespace vor;
 using namespace vor::pages;
@@ -19,13 +15,8 @@ using namespace vor::pages;
 namespace {
 
 // Both pages on the worker, with the settings object and the catalogue of the program.
-struct Bench : ControllerOnLine {
-  ui::MessageRecorder messages;
+struct Bench : ControllerOnLine, PageSettings {
   FakeProgress progress;
-  QTemporaryDir dir;
-  QtSettingsStore store{dir.filePath("settings.conf")};
-  SettingsViews views;
-  TApplicationSettings settings{store, messages, views, [](const QString&) {}};
   Catalogue catalogue;
   TForm20 functions{link, host.dispatcher, messages, progress, settings, views};
   TForm23 maintenance{link, host.dispatcher, messages, progress, views};
@@ -49,11 +40,7 @@ struct Bench : ControllerOnLine {
     if (auto* f = qobject_cast<TForm20*>(&page)) f->Open(f, 0);
     if (auto* m = qobject_cast<TForm23*>(&page)) m->Open(m, 0);
   }
-  void Click(QWidget& page, const QString& caption) {
-    for (auto* button : page.findChildren<QPushButton*>())
-      if (button->text() == caption) return button->click();
-    QFAIL(qPrintable("no button " + caption));
-  }
+  void Click(QWidget& page, const QString& caption) { ClickButton(page, caption); }
   QList<int> Functions() const {
     QList<int> checked;
     for (int f = 0; f < kFunctionRows; ++f)

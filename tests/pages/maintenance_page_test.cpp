@@ -7,8 +7,7 @@
 #include <QTimer>
 #include <array>
 
-#include "fake_link.h"
-#include "fake_progress.h"
+#include "page_fixture.h"
 #include "pages/function_rows.h"
 #include "pages/functions_page.h"
 #include "pages/maintenance_page.h"
@@ -48,16 +47,8 @@ struct Fixture {
       QVERIFY(link.Answer(payload));
     }
   }
-  void Show() {
-    QTimer::singleShot(0, &page, [this] { page.reject(); });
-    page.Open(&page, 0);
-    QCoreApplication::sendPostedEvents();
-  }
-  void Click(const QString& caption) {
-    for (auto* button : page.findChildren<QPushButton*>())
-      if (button->text() == caption) return button->click();
-    QFAIL(qPrintable("no button " + caption));
-  }
+  void Show() { OpenAndLeave(page); }
+  void Click(const QString& caption) { ClickButton(page, caption); }
   QLineEdit* Field(const QString& row) const {
     return page.findChild<QWidget*>(row)->findChild<QLineEdit*>();
   }

@@ -1,21 +1,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "fake_progress.h"
+#include "page_fixture.h"
 #include "pages/parameters_page.h"
 #include "pages/problems_page.h"
 #include "pages_on_line.h"
 #include "settings/key_positions.h"
-#include "settings/settings_store.h"
-#include "settings/settings_views.h"
-#include "ui/message_recorder.h"
 
 using namespace vor;
 using namespace vor::pages;
@@ -23,13 +17,8 @@ using namespace vor::pages;
 namespace {
 
 // The pages on the worker, with vor-sim on the other end.
-struct Bench : ControllerOnLine {
-  ui::MessageRecorder messages;
+struct Bench : ControllerOnLine, PageSettings {
   FakeProgress progress;
-  QTemporaryDir dir;
-  QtSettingsStore store{dir.filePath("settings.conf")};
-  SettingsViews views;
-  TApplicationSettings settings{store, messages, views, [](const QString&) {}};
   TForm22 parameters{link, host.dispatcher, messages, progress, settings};
   TForm21 problems{link, host.dispatcher, messages, progress};
 
@@ -54,11 +43,8 @@ struct Bench : ControllerOnLine {
 
   QLineEdit* Edit(const QString& name) { return parameters.findChild<QLineEdit*>(name); }
   QCheckBox* Box(QWidget& page, const QString& name) { return page.findChild<QCheckBox*>(name); }
-  QString Status(QWidget& page) { return page.findChild<QLabel*>("StatusBar1")->text(); }
-  void Click(QWidget& page, const QString& caption) {
-    for (auto* button : page.findChildren<QPushButton*>())
-      if (button->text() == caption) return button->click();
-  }
+  QString Status(QWidget& page) { return StatusLine(page); }
+  void Click(QWidget& page, const QString& caption) { ClickButton(page, caption); }
   // The parameters page's values: times, unlock, scheme and the sixteen events as bits.
   QString Values() {
     int events = 0;

@@ -4,18 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include "fake_link.h"
-#include "fake_progress.h"
+#include "page_fixture.h"
 #include "pages/parameters_page.h"
 #include "pages/parameters_values.h"
 #include "settings/key_positions.h"
-#include "settings/settings_store.h"
-#include "settings/settings_views.h"
-#include "ui/message_recorder.h"
 
 using namespace vor;
 using namespace vor::pages;
@@ -31,15 +25,7 @@ const QStringList kReadOrder = {"0207", "0208", "0209", "0201", "020A", "020C", 
 const QStringList kReplies = {"0C00", "0A00", "A500", "0200", "3C00", "8100", "0200"};
 
 // The page with a fake link, the message recorder and a settings object of its own.
-struct Fixture {
-  QTemporaryDir dir;
-  QtSettingsStore store{dir.filePath("settings.conf")};
-  ui::MessageRecorder messages;
-  SettingsViews views;
-  TApplicationSettings settings{store, messages, views, [](const QString&) {}};
-  Dispatcher dispatcher;
-  FakeLink link{dispatcher};
-  FakeProgress progress;
+struct Fixture : PageOnFakeLink {
   TForm22 page{link, dispatcher, messages, progress, settings};
 
   Fixture() { settings.KeyPositionTexts = KeyPositionTextsForCapacity(999); }
@@ -55,19 +41,11 @@ struct Fixture {
     return nullptr;
   }
   QComboBox* Scheme() const { return page.findChild<QComboBox*>("ComboBox1"); }
-  QString Status() const { return page.findChild<QLabel*>("StatusBar1")->text(); }
-  void Click(const QString& caption) {
-    for (auto* button : page.findChildren<QPushButton*>())
-      if (button->text() == caption) return button->click();
-    QFAIL(qPrintable("no button " + caption));
-  }
+  QString Status() const { return StatusLine(page); }
+  void Click(const QString& caption) { ClickButton(page, caption); }
   // Opens the page as the main window does and leaves its modal loop as soon as it is up; the
   // read that showing starts is then under way, its requests waiting in the fake link.
-  void Show() {
-    QTimer::singleShot(0, &page, [this] { page.reject(); });
-    page.Open(&page, 0);
-    QCoreApplication::sendPostedEvents();
-  }
+  void Show() { OpenAndLeave(page); }
   void AnswerAll(const QStringList& replies) {
     for (const QString& reply : replies) QVERIFY(link.Answer(reply));
   }
