@@ -1,13 +1,12 @@
 #include "pages/functions_page.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "pages/connection_check.h"
 #include "pages/function_rows.h"
+#include "pages/page_parts.h"
 #include "pages/parameter_encodings.h"
 #include "ui/message_forms.h"
 #include "ui/page_placement.h"
@@ -43,28 +42,14 @@ TForm20::TForm20(Link& link, Dispatcher& dispatcher, ui::Messages& messages, ui:
   setWindowTitle(QStringLiteral("-Настройки-"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  StatusBar1 = new QLabel(kNotRead, this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusBar1 = SunkenStatus(kNotRead, this);
   connect(rows_, &FunctionRows::Changed, this, [this] { StatusBar1->setText(kChanged); });
 
-  auto* buttons = new QHBoxLayout;
-  const auto addButton = [this, buttons](const QString& caption, auto operation) {
-    auto* button = new QPushButton(caption, this);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, operation);
-    buttons->addWidget(button);
-  };
-  addButton(QStringLiteral("Прочети"), &TForm20::Read);
-  addButton(QStringLiteral("Запиши"), &TForm20::Write);
-  buttons->addStretch();
-  addButton(QStringLiteral("Затвори"), &TForm20::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setSizeConstraint(QLayout::SetFixedSize);  // hidden rows give their room back
-  layout->addWidget(rows_);
-  layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
+  auto* readButton = Button(QStringLiteral("Прочети"), this);
+  connect(readButton, &QPushButton::clicked, this, &TForm20::Read);
+  auto* writeButton = Button(QStringLiteral("Запиши"), this);
+  connect(writeButton, &QPushButton::clicked, this, &TForm20::Write);
+  PageColumn(*this, {rows_, ButtonRow(*this, {readButton, writeButton}), StatusBar1});
 }
 
 std::vector<Step> TForm20::ReadTable() {

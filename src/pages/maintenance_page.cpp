@@ -11,6 +11,7 @@
 #include "pages/connection_check.h"
 #include "pages/date_check.h"
 #include "pages/maintenance_rows.h"
+#include "pages/page_parts.h"
 #include "pages/parameter_encodings.h"
 #include "settings/view_bindings.h"
 #include "ui/page_placement.h"
@@ -137,13 +138,6 @@ QLineEdit* AddRow(QBoxLayout& rows, const QString& name, const MaintenanceRowTex
   return field;
 }
 
-QPushButton* AddButton(QBoxLayout& buttons, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setAutoDefault(false);
-  buttons.addWidget(button);
-  return button;
-}
-
 }  // namespace
 
 TForm23::TForm23(Link& link, Dispatcher& dispatcher, ui::Messages& messages, ui::Progress& progress,
@@ -158,16 +152,9 @@ TForm23::TForm23(Link& link, Dispatcher& dispatcher, ui::Messages& messages, ui:
   setWindowTitle(QStringLiteral("-Критерии за профилактика и броячи-"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  auto* close = new QHBoxLayout;
-  close->addStretch();
-  connect(AddButton(*close, QStringLiteral("Затвори"), this), &QPushButton::clicked, this,
-          &TForm23::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setSizeConstraint(QLayout::SetFixedSize);  // hidden rows give their room back
-  layout->addWidget(BuildCriteria(views));
-  layout->addWidget(BuildCounters(views));
-  layout->addLayout(close);
+  // "Затвори" comes first: it is the first in the focus order.
+  auto* close = ButtonRow(*this, {});
+  PageColumn(*this, {BuildCriteria(views), BuildCounters(views), close});
 }
 
 QWidget* TForm23::BuildCriteria(SettingsViews& views) {

@@ -1,6 +1,9 @@
-# The parameter memory as the pages use it: requests, encodings, step sequences.
+# The parameter memory as the pages use it: requests, encodings, step sequences; and the
+# window parts all pages share.
 add_library(vor_parameter_access STATIC
   ${CMAKE_CURRENT_LIST_DIR}/connection_check.h
+  ${CMAKE_CURRENT_LIST_DIR}/page_parts.h
+  ${CMAKE_CURRENT_LIST_DIR}/page_parts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/parameter_access.h
   ${CMAKE_CURRENT_LIST_DIR}/parameter_encodings.h
   ${CMAKE_CURRENT_LIST_DIR}/parameter_requests.h

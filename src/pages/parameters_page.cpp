@@ -4,13 +4,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
+#include "pages/page_parts.h"
 #include "pages/parameters_values.h"
 #include "ui/message_forms.h"
 #include "ui/page_placement.h"
@@ -38,12 +37,6 @@ QLineEdit* TimeEdit(const QString& name, const QString& text, QLabel* label, QWi
   edit->setMaximumWidth(80);
   label->setBuddy(edit);
   return edit;
-}
-
-QPushButton* Button(const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -98,26 +91,11 @@ TForm22::TForm22(Link& link, Dispatcher& dispatcher, ui::Messages& messages, ui:
 
   auto* readButton = Button(QStringLiteral("Прочети"), this);
   auto* writeButton = Button(QStringLiteral("Запиши"), this);
-  auto* closeButton = Button(QStringLiteral("Затвори"), this);
   connect(readButton, &QPushButton::clicked, this, &TForm22::Read);
   connect(writeButton, &QPushButton::clicked, this, &TForm22::Write);
-  connect(closeButton, &QPushButton::clicked, this, &TForm22::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(readButton);
-  buttons->addWidget(writeButton);
-  buttons->addStretch();
-  buttons->addWidget(closeButton);
-
-  StatusBar1 = new QLabel(kNotRead, this);
-  StatusBar1->setObjectName("StatusBar1");
-  StatusBar1->setFrameShape(QFrame::Panel);
-  StatusBar1->setFrameShadow(QFrame::Sunken);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(group);
-  layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  auto* buttons = ButtonRow(*this, {readButton, writeButton});
+  StatusBar1 = SunkenStatus(kNotRead, this);
+  PageColumn(*this, {group, buttons, StatusBar1});
 
   // The status line is the page's record of unsaved changes: any change of a value, by the
   // user or by a read, marks it; only the user's choice of a scheme item does.

@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "pages/connection_check.h"
+#include "pages/page_parts.h"
 #include "pages/parameter_encodings.h"
 #include "ui/page_placement.h"
 
@@ -57,26 +57,11 @@ TForm21::TForm21(Link& link, Dispatcher& dispatcher, ui::Messages& messages, ui:
   // Only displays: the controller's conditions are not the user's to change.
   group->setEnabled(false);
 
-  auto* readButton = new QPushButton(QStringLiteral("Прочети   "), this);
-  auto* closeButton = new QPushButton(QStringLiteral("Затвори"), this);
-  for (QPushButton* button : {readButton, closeButton}) button->setAutoDefault(false);
+  auto* readButton = Button(QStringLiteral("Прочети   "), this);
   connect(readButton, &QPushButton::clicked, this, &TForm21::Read);
-  connect(closeButton, &QPushButton::clicked, this, &TForm21::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(readButton);
-  buttons->addStretch();
-  buttons->addWidget(closeButton);
-
-  StatusBar1 = new QLabel(kNotRead, this);
-  StatusBar1->setObjectName("StatusBar1");
-  StatusBar1->setFrameShape(QFrame::Panel);
-  StatusBar1->setFrameShadow(QFrame::Sunken);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(group);
-  layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  auto* buttons = ButtonRow(*this, {readButton});
+  StatusBar1 = SunkenStatus(kNotRead, this);
+  PageColumn(*this, {group, buttons, StatusBar1});
 
   dispatcher.Register(kReadProblems, 2,
                       [this](const QString& reply) { ShowConditions(WordValue(reply)); });
