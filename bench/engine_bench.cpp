@@ -80,11 +80,17 @@ class Connection {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  // Timed figures are the best of three rounds: a virtual machine's host may take the CPU
+  // away for a while, and that says nothing about the tool.
+  constexpr int kRounds = 3;
   {
     Connection connection({}, 0);
     connection.ChainedReads(200);  // warm up
-    const int count = 5000;
-    std::printf("tx_per_s: %.0f\n", count / connection.ChainedReads(count));
+    const int count = 3000;
+    double best = 1e9;
+    for (int round = 0; round < kRounds; ++round)
+      best = std::min(best, connection.ChainedReads(count));
+    std::printf("tx_per_s: %.0f\n", count / best);
     std::fflush(stdout);
   }
   {
@@ -92,7 +98,10 @@ int main(int argc, char** argv) {
     const int count = 300;
     const double byteTime = 11.0 / 9600;
     const double wire = count * (6 + 6) * byteTime;  // request and reply frames
-    std::printf("paced_ratio: %.3f\n", connection.ChainedReads(count) / wire);
+    double best = 1e9;
+    for (int round = 0; round < kRounds; ++round)
+      best = std::min(best, connection.ChainedReads(count));
+    std::printf("paced_ratio: %.3f\n", best / wire);
     std::fflush(stdout);
   }
   for (int sync : {0, 1, 2}) {

@@ -43,6 +43,7 @@ void Simulator::Run(const std::atomic<bool>& stop) {
     const int n = port_.ReadSome(buffer, int(sizeof buffer), deadline);
     if (n < 0) return;
     for (int i = 0; i < n && !gone_; ++i) Receive(buffer[i]);
+    Flush();
     const auto now = Clock::now();
     if (assembler_.InFrame() && now - lastActivity_ > kFrameAbandon) assembler_.Reset();
     if (IdleDue(now)) SendIdleByte();
@@ -92,6 +93,7 @@ void Simulator::Reply(const QByteArray& frame) {
     case Fault::Silent:
       return;
     case Fault::Late:
+      Flush();  // the echo is on time, only the reply is late
       std::this_thread::sleep_for(behaviour_.lateBy);
       break;
     case Fault::WrongAddress:
@@ -114,17 +116,33 @@ void Simulator::Reply(const QByteArray& frame) {
 
 void Simulator::Send(const QByteArray& bytes) {
   if (!behaviour_.paced) {
-    port_.Write(bytes);
+    unsent_ += bytes;  // what one read brought is answered in one write
     return;
   }
   // An absolute schedule, so that oversleeping one byte does not delay the next.
   const auto now = Clock::now();
   if (nextByteAt_ < now) nextByteAt_ = now;
-  for (char b : bytes) {
-    std::this_thread::sleep_until(nextByteAt_);
-    port_.Write(QByteArray(1, b));
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    if (i + 1 < bytes.size())
+      std::this_thread::sleep_until(nextByteAt_);
+    else
+      WaitPrecisely(nextByteAt_);  // the last byte is what the other side waits for
+    port_.Write(bytes.mid(i, 1));
     nextByteAt_ += kByteTime;
   }
+}
+
+// Sleeping alone may overshoot by a good part of a byte time; the end is waited out awake.
+void Simulator::WaitPrecisely(Clock::time_point until) {
+  constexpr auto kAwake = std::chrono::microseconds(600);
+  std::this_thread::sleep_until(until - kAwake);
+  while (Clock::now() < until) std::this_thread::yield();
+}
+
+void Simulator::Flush() {
+  if (unsent_.isEmpty() || gone_) return;
+  port_.Write(unsent_);
+  unsent_.clear();
 }
 
 }  // namespace vor::sim

@@ -37,6 +37,8 @@ class Simulator {
   void Receive(quint8 byte);
   void Reply(const QByteArray& frame);
   void Send(const QByteArray& bytes);
+  void Flush();
+  static void WaitPrecisely(Clock::time_point until);
   void SendIdleByte();
   bool IdleDue(Clock::time_point now) const;
 
@@ -50,6 +52,7 @@ class Simulator {
   Clock::time_point nextByteAt_{};    // pacing schedule of echo and replies
   Clock::time_point nextIdleAt_{};    // schedule of idle bytes
   Clock::time_point lastActivity_{};  // last byte heard or sent for a request
+  QByteArray unsent_;                 // echo and reply not yet written (unpaced)
   QByteArray idleFrame_;              // sync frame being sent
   int idlePosition_ = 0;
   quint8 syncCounter_ = 0;
