@@ -1,21 +1,10 @@
 #include <QTest>
 
 #include "keys/users_list.h"
+#include "loaded_rows.h"
 #include "user_row_printing.h"
 
 using namespace vor::keys;
-
-namespace {
-
-// Rows numbered from 0, as a load leaves them.
-QList<UserRow> Loaded(const QList<QPair<QString, QString>>& users) {
-  QList<UserRow> rows;
-  for (const auto& [keyNumber, name] : users)
-    rows.append({QString::number(rows.size()), keyNumber, name});
-  return rows;
-}
-
-}  // namespace
 
 class UsersListTest : public QObject {
   Q_OBJECT

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "keys/users_window.h"
+#include "loaded_rows.h"
 #include "three_users.h"
 #include "ui/message_recorder.h"
 #include "user_row_printing.h"
@@ -43,13 +44,6 @@ class WhenShown {
   QTimer timer_;
   bool seen_ = false;
 };
-
-QList<UserRow> Loaded(const QList<QPair<QString, QString>>& users) {
-  QList<UserRow> rows;
-  for (const auto& [keyNumber, name] : users)
-    rows.append({QString::number(rows.size()), keyNumber, name});
-  return rows;
-}
 
 }  // namespace
 
